@@ -1,0 +1,75 @@
+#include "game/level.h"
+
+namespace {
+
+struct CellRect {
+    int i0, i1, j0, j1;  // inclusive cell ranges
+};
+
+// Pillars and centre block at the top, the middle wall with its gap, the base wall.
+constexpr CellRect levelLayout[] = {
+    {4, 7, 28, 47},   {12, 15, 28, 47}, {20, 23, 32, 47}, {24, 27, 36, 39},
+    {28, 31, 32, 47}, {36, 39, 28, 47}, {44, 47, 28, 47}, {0, 21, 16, 23},
+    {30, 51, 16, 23}, {20, 31, 4, 7},   {20, 23, 0, 3},   {28, 31, 0, 3},
+};
+
+}  // namespace
+
+bool isLevelCell(int i, int j)
+{
+    for (const CellRect& r : levelLayout)
+        if (i >= r.i0 && i <= r.i1 && j >= r.j0 && j <= r.j1)
+            return true;
+    return false;
+}
+
+void buildLevel(GameState& g)
+{
+    for (const CellRect& r : levelLayout)
+        for (int i = r.i0; i <= r.i1; ++i)
+            for (int j = r.j0; j <= r.j1; ++j)
+                g.bricks.cells[i][j] = 1;
+}
+
+void resetEnemySlots(GameState& g)
+{
+    // Entry points cycle left, centre, right; moveDir and shell data stay as they were.
+    for (int k = 0; k < enemySlots; ++k) {
+        EnemyTank& e = g.enemies[k];
+        e.alive = 0;
+        e.x = float(12 * (k % 3) - 12);
+        e.y = 12.0f;
+        e.heading = 180;
+        e.shells.active[0] = 0;
+        e.shells.active[1] = 0;
+    }
+}
+
+void resetGame(GameState& g)
+{
+    g.player.x = playerStartX;
+    g.livesLeft = startingLives;
+    g.player.y = playerStartY;
+    g.playerDead = 0;
+    g.player.shells.active[0] = 0;
+    g.player.shells.active[1] = 0;
+    g.base.x = 0.0f;
+    g.baseDestroyed = 0;
+    g.base.y = -12.0f;
+    buildLevel(g);
+    resetEnemySlots(g);
+    g.enemiesOnField = 0;
+    g.enemiesReleased = 0;
+    g.gameOver = 0;
+}
+
+void setUpFirstGame(GameState& g)
+{
+    g.player.x = playerStartX;
+    g.livesLeft = startingLives;
+    g.player.y = playerStartY;
+    g.base.x = 0.0f;
+    g.base.y = -12.0f;
+    buildLevel(g);
+    resetEnemySlots(g);
+}
