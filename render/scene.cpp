@@ -3,43 +3,159 @@
 #include <GL/glut.h>
 
 #include "game/level.h"
+#include "render/colors.h"
+#include "render/models.h"
+#include "render/overlay.h"
+
+namespace {
+
+void setUpLight(GLenum light, const float* position)
+{
+    glLightfv(light, GL_AMBIENT, lightAmbient);
+    glLightfv(light, GL_SPECULAR, lightSpecular);
+    glLightfv(light, GL_DIFFUSE, lightDiffuse);
+    glLightfv(light, GL_POSITION, position);
+}
+
+void compileModel(int32_t GameState::*listName, void (*build)())
+{
+    const GLuint name = glGenLists(1);
+    {
+        std::lock_guard<std::mutex> lock(gameMutex);
+        gameState.*listName = int32_t(name);
+    }
+    glNewList(name, GL_COMPILE);
+    build();
+    glEndList();
+}
+
+void setDiffuse(const float* color)
+{
+    glMaterialfv(GL_FRONT, GL_DIFFUSE, color);
+}
+
+void drawPlaced(int32_t list, float x, float y)
+{
+    glPushMatrix();
+    glTranslatef(x, y, 0);
+    glCallList(GLuint(list));
+    glPopMatrix();
+}
+
+// Models face +y; a heading turns them counter-clockwise about z.
+void drawTurned(int32_t list, float x, float y, int32_t heading)
+{
+    glPushMatrix();
+    glTranslatef(x, y, 0);
+    glRotatef(float(heading), 0, 0, 1);
+    glCallList(GLuint(list));
+    glPopMatrix();
+}
+
+// Shells set no colour: each takes the diffuse colour current when it is drawn.
+void drawShells(const Shells& shells, int32_t shellList)
+{
+    for (int k = 0; k < shellsPerTank; ++k)
+        if (shells.active[k])
+            drawTurned(shellList, shells.pos[k][0], shells.pos[k][1], shells.heading[k]);
+}
+
+}  // namespace
 
 void initScene()
 {
     glClearColor(1, 1, 1, 0);
     glEnable(GL_DEPTH_TEST);
     glMatrixMode(GL_MODELVIEW);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_LIGHT1);
+    // Set while the modelview is the identity, so the lights stay fixed to the viewer.
+    setUpLight(GL_LIGHT0, light0Position);
+    setUpLight(GL_LIGHT1, light1Position);
+
+    compileModel(&GameState::gridList, buildGridModel);
+    compileModel(&GameState::tankList, buildTankModel);
+    compileModel(&GameState::shellList, buildShellModel);
+    compileModel(&GameState::brickList, buildBrickModel);
+    compileModel(&GameState::baseList, buildBaseModel);
+
     std::lock_guard<std::mutex> lock(gameMutex);
     setUpFirstGame(gameState);
 }
 
 void drawFrame()
 {
-    glLoadIdentity();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // The commander writes gameState concurrently; draw from a copy so no lock is held
+    // through the GL calls and the swap. Static: the record is too big to copy to the stack each frame.
+    static GameState snapshot;
+    {
+        std::lock_guard<std::mutex> lock(gameMutex);
+        snapshot = gameState;
+    }
+    renderFrame(snapshot);
     glutSwapBuffers();
 }
 
-void onReshape(int width, int height)
+void renderFrame(const GameState& g)
 {
-    glViewport(0, 0, width, height);
-    std::lock_guard<std::mutex> lock(gameMutex);
-    gameState.windowWidth = width;
-    gameState.windowHeight = height;
+    glLoadIdentity();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawWorld(g);
+    drawHud(g);  // relies on the modelview being the identity again
 }
 
-void onMouseButton(int, int, int, int) {}
-void onMouseDrag(int, int) {}
-
-void applyLighting(bool on)
+void drawWorld(const GameState& g)
 {
-    if (on)
-        glEnable(GL_LIGHTING);
-    else
-        glDisable(GL_LIGHTING);
+    glPushMatrix();
+    glTranslatef(0, 0, -40);
+    glRotatef(g.cameraPitch, 1, 0, 0);
+    glRotatef(g.cameraYaw, 0, 1, 0);
+
+    glMaterialfv(GL_FRONT, GL_SPECULAR, materialSpecular);
+    glMaterialfv(GL_FRONT, GL_SHININESS, &shininess);
+    setDiffuse(black);
+    glCallList(GLuint(g.gridList));
+
+    drawBricks(g);
+    drawPlayer(g);
+    if (!g.baseDestroyed) {
+        setDiffuse(baseColor);
+        drawPlaced(g.baseList, g.base.x, g.base.y);
+    }
+    drawEnemies(g);
+    glPopMatrix();
 }
 
-void applyPolygonMode(bool filled)
+void drawBricks(const GameState& g)
 {
-    glPolygonMode(GL_FRONT_AND_BACK, filled ? GL_FILL : GL_LINE);
+    setDiffuse(brickColor);
+    for (int i = 0; i < gridCells; ++i)
+        for (int j = 0; j < gridCells; ++j)
+            if (g.bricks.cells[i][j])
+                drawPlaced(g.brickList, float(0.5 * i), float(0.5 * j));
+}
+
+// A destroyed tank hides its shells too, whatever their flags say.
+void drawPlayer(const GameState& g)
+{
+    if (g.playerDead)
+        return;
+    setDiffuse(playerColor);
+    drawTurned(g.tankList, g.player.x, g.player.y, g.player.heading);
+    setDiffuse(black);
+    drawShells(g.player.shells, g.shellList);
+}
+
+// Shells outlive the tank that fired them, so they are drawn for dead slots as well.
+void drawEnemies(const GameState& g)
+{
+    for (const EnemyTank& e : g.enemies) {
+        if (e.alive) {
+            setDiffuse(enemyColor);
+            drawTurned(g.tankList, e.x, e.y, e.heading);
+            setDiffuse(black);
+        }
+        drawShells(e.shells, g.shellList);
+    }
 }

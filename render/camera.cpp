@@ -1,0 +1,62 @@
+// The projection that follows the window, the mouse orbit and the view toggles.
+#include <GL/gl.h>
+
+#include "render/scene.h"
+
+void onReshape(int width, int height)
+{
+    glViewport(0, 0, width, height);
+    {
+        std::lock_guard<std::mutex> lock(gameMutex);
+        gameState.windowHeight = height;
+        gameState.windowWidth = width;
+    }
+    // An empty window has no aspect ratio; the last projection stands until a real size comes.
+    if (width <= 0 || height <= 0)
+        return;
+    // The vertical extent is fixed; the horizontal one follows the window's shape.
+    const double aspect = double(width) / double(height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glFrustum(-aspect, aspect, -1.0, 1.0, 2.5, 75.0);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+// Only a left press moves the anchor; a drag with any button turns from the last position.
+void onMouseButton(int button, int state, int x, int y)
+{
+    if (button != 0 || state != 0)  // GLUT_LEFT_BUTTON, GLUT_DOWN
+        return;
+    std::lock_guard<std::mutex> lock(gameMutex);
+    gameState.mouseLastX = x;
+    gameState.mouseLastY = y;
+}
+
+// Half a turn per window width of drag, and per window height; the angles are not wrapped.
+void onMouseDrag(int x, int y)
+{
+    std::lock_guard<std::mutex> lock(gameMutex);
+    GameState& g = gameState;
+    const int dx = x - g.mouseLastX;
+    g.mouseLastX = x;
+    const int dy = y - g.mouseLastY;
+    g.mouseLastY = y;
+    // An empty window has no size to measure the drag against.
+    if (g.windowWidth > 0)
+        g.cameraYaw = float(g.cameraYaw + 180.0 * dx / g.windowWidth);
+    if (g.windowHeight > 0)
+        g.cameraPitch = float(g.cameraPitch + 180.0 * dy / g.windowHeight);
+}
+
+void applyLighting(bool on)
+{
+    if (on)
+        glEnable(GL_LIGHTING);
+    else
+        glDisable(GL_LIGHTING);
+}
+
+void applyPolygonMode(bool filled)
+{
+    glPolygonMode(GL_FRONT_AND_BACK, filled ? GL_FILL : GL_LINE);
+}

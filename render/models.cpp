@@ -1,0 +1,101 @@
+#include "render/models.h"
+
+#include <GL/gl.h>
+
+#include <iterator>
+
+const uint8_t boxFaceIndices[24] = {
+    0, 1, 2, 3,  // top
+    4, 7, 6, 5,  // bottom
+    3, 2, 6, 7,  // +y side
+    4, 5, 1, 0,  // -y side
+    5, 6, 2, 1,  // +x side
+    0, 3, 7, 4,  // -x side
+};
+
+const float boxFaceNormals[6][3] = {
+    {0, 0, 1}, {0, 0, -1}, {0, 1, 0}, {0, -1, 0}, {1, 0, 0}, {-1, 0, 0},
+};
+
+namespace {
+
+constexpr int fieldHalfWidth = 13;  // the field runs from -13 to +13 on both axes
+
+// One GL_QUADS primitive for the whole model, each vertex preceded by its face's normal.
+// Re-pointing the array per box is safe: the list being compiled copies every element
+// as it is emitted, so the corners need not outlive the build routine.
+void emitBoxes(const Box* boxes, int count)
+{
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glBegin(GL_QUADS);
+    for (int b = 0; b < count; ++b) {
+        glVertexPointer(3, GL_FLOAT, 0, boxes[b].corners);
+        for (int p = 0; p < 24; ++p) {
+            glNormal3fv(boxFaceNormals[p / 4]);
+            glArrayElement(boxFaceIndices[p]);
+        }
+    }
+    glEnd();
+}
+
+}  // namespace
+
+Box makeBox(float xmin, float xmax, float ymin, float ymax, float zmin, float zmax)
+{
+    return Box{{
+        {xmin, ymin, zmax}, {xmax, ymin, zmax}, {xmax, ymax, zmax}, {xmin, ymax, zmax},
+        {xmin, ymin, zmin}, {xmax, ymin, zmin}, {xmax, ymax, zmin}, {xmin, ymax, zmin},
+    }};
+}
+
+// Lines one unit apart on z = 0, so every grid square holds 2 by 2 brick cells.
+void buildGridModel()
+{
+    glBegin(GL_LINES);
+    for (int k = -fieldHalfWidth; k <= fieldHalfWidth; ++k) {
+        glVertex3f(-fieldHalfWidth, float(k), 0);
+        glVertex3f(fieldHalfWidth, float(k), 0);
+    }
+    for (int k = -fieldHalfWidth; k <= fieldHalfWidth; ++k) {
+        glVertex3f(float(k), -fieldHalfWidth, 0);
+        glVertex3f(float(k), fieldHalfWidth, 0);
+    }
+    glEnd();
+}
+
+void buildTankModel()
+{
+    const Box boxes[] = {
+        makeBox(-0.4f, 0.4f, -0.8f, 0.2f, 0.2f, 1.0f),   // central block
+        makeBox(-1.0f, -0.4f, -1.0f, 0.4f, 0.0f, 0.6f),  // left track
+        makeBox(0.4f, 1.0f, -1.0f, 0.4f, 0.0f, 0.6f),    // right track
+        makeBox(-0.2f, 0.2f, 0.2f, 0.8f, 0.4f, 0.8f),    // barrel
+        makeBox(-0.3f, 0.3f, 0.8f, 1.0f, 0.3f, 0.9f),    // muzzle block
+    };
+    emitBoxes(boxes, int(std::size(boxes)));
+}
+
+// Longer along its flight, at barrel height.
+void buildShellModel()
+{
+    const Box shell = makeBox(-0.2f, 0.2f, -0.3f, 0.3f, 0.4f, 0.8f);
+    emitBoxes(&shell, 1);
+}
+
+// Exactly brick cell (0, 0), one unit tall; other cells are drawn translated.
+void buildBrickModel()
+{
+    const Box brick = makeBox(-13.0f, -12.5f, -13.0f, -12.5f, 0.0f, 1.0f);
+    emitBoxes(&brick, 1);
+}
+
+// A stepped block; the top box rises 0.5 above the middle one it overlaps.
+void buildBaseModel()
+{
+    const Box boxes[] = {
+        makeBox(-1.0f, 1.0f, -1.0f, 1.0f, 0.0f, 0.5f),
+        makeBox(-0.75f, 0.75f, -0.75f, 0.75f, 0.5f, 1.0f),
+        makeBox(-0.5f, 0.5f, -0.5f, 0.5f, 0.5f, 1.5f),
+    };
+    emitBoxes(boxes, int(std::size(boxes)));
+}
