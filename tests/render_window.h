@@ -1,79 +1,47 @@
 // A GLUT window on the X display with the scene set up, for tests that read back what GL drew.
 #pragma once
 
-#include <GL/glut.h>
+#include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
 #include "render/scene.h"
 
-namespace render_window {
-
-struct OpenWindow {
-    int width, height, id;
-    int32_t lists[5];  // each window has its own context and so its own display lists
-};
-
-inline std::vector<OpenWindow>& openWindows()
-{
-    static std::vector<OpenWindow> windows;
-    return windows;
-}
-
-inline void noDisplay() {}
-
-inline void rememberLists(int32_t (&lists)[5])
-{
-    lists[0] = gameState.gridList;
-    lists[1] = gameState.tankList;
-    lists[2] = gameState.shellList;
-    lists[3] = gameState.brickList;
-    lists[4] = gameState.baseList;
-}
-
-inline void restoreLists(const int32_t (&lists)[5])
-{
-    gameState.gridList = lists[0];
-    gameState.tankList = lists[1];
-    gameState.shellList = lists[2];
-    gameState.brickList = lists[3];
-    gameState.baseList = lists[4];
-}
-
-}  // namespace render_window
-
-// Makes a width x height window current (opening it and running initScene the first time),
-// with the scene's projection for that size; false when there is no X display.
+// Makes a width x height window current, with the scene's projection for that size; the
+// first window runs initScene and later ones share its context, so the lists serve them all.
+// False when there is no X display.
 inline bool useTestWindow(int width, int height)
 {
-    using namespace render_window;
+    struct OpenWindow {
+        int width, height, id;
+    };
+    static std::vector<OpenWindow> windows;
     if (!std::getenv("DISPLAY"))
         return false;
-    static bool glutReady = false;
-    if (!glutReady) {
+    if (windows.empty()) {
         int argc = 1;
         char name[] = "render_test";
         char* argv[] = {name, nullptr};
         glutInit(&argc, argv);
         glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-        glutReady = true;
+        glutSetOption(GLUT_RENDERING_CONTEXT, GLUT_USE_CURRENT_CONTEXT);
     }
-    for (const OpenWindow& w : openWindows())
+    bool open = false;
+    for (const OpenWindow& w : windows)
         if (w.width == width && w.height == height) {
             glutSetWindow(w.id);
-            restoreLists(w.lists);
-            onReshape(width, height);
-            return true;
+            open = true;
         }
-    OpenWindow w{width, height, 0, {}};
-    glutInitWindowSize(width, height);
-    w.id = glutCreateWindow("render_test");
-    glutDisplayFunc(noDisplay);
-    initScene();
-    rememberLists(w.lists);
-    openWindows().push_back(w);
+    if (!open) {
+        glutInitWindowSize(width, height);
+        windows.push_back({width, height, glutCreateWindow("render_test")});
+        glutDisplayFunc([] {});
+        if (windows.size() == 1)
+            initScene();
+    }
     onReshape(width, height);
     return true;
 }
@@ -141,6 +109,33 @@ struct Captured {
     std::vector<std::vector<Vertex>> polygons;
     std::vector<std::vector<Vertex>> lines;
 };
+
+struct Bounds {
+    float lo[3], hi[3];  // x, y, z
+};
+
+// The box around polygons [first, first + count) of a capture.
+inline Bounds boundsOf(const std::vector<std::vector<Vertex>>& polygons, size_t first, size_t count)
+{
+    Bounds b{{1e9f, 1e9f, 1e9f}, {-1e9f, -1e9f, -1e9f}};
+    for (size_t k = first; k < first + count; ++k)
+        for (const Vertex& v : polygons[k]) {
+            const float c[3] = {v.x, v.y, v.z};
+            for (int a = 0; a < 3; ++a) {
+                b.lo[a] = std::min(b.lo[a], c[a]);
+                b.hi[a] = std::max(b.hi[a], c[a]);
+            }
+        }
+    return b;
+}
+
+inline void expectBounds(const Bounds& got, const Bounds& want, const char* what)
+{
+    for (int a = 0; a < 3; ++a) {
+        EXPECT_NEAR(got.lo[a], want.lo[a], 1e-3) << what << ", axis " << a;
+        EXPECT_NEAR(got.hi[a], want.hi[a], 1e-3) << what << ", axis " << a;
+    }
+}
 
 // Runs draw in GL feedback mode under an orthographic projection chosen so that the window
 // coordinates GL hands back convert straight to eye coordinates: what GL received, unclipped.

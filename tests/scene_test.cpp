@@ -28,32 +28,6 @@ std::vector<std::vector<Vertex>> polygonsOf(const GameState& g)
     return captureEyeCoordinates([&g] { drawWorld(g); }).polygons;
 }
 
-struct Span {
-    float lo[3], hi[3];
-};
-
-Span spanOf(const std::vector<std::vector<Vertex>>& polygons, size_t first, size_t count)
-{
-    Span s{{1e9f, 1e9f, 1e9f}, {-1e9f, -1e9f, -1e9f}};
-    for (size_t k = first; k < first + count; ++k)
-        for (const Vertex& v : polygons[k]) {
-            const float c[3] = {v.x, v.y, v.z};
-            for (int a = 0; a < 3; ++a) {
-                s.lo[a] = std::min(s.lo[a], c[a]);
-                s.hi[a] = std::max(s.hi[a], c[a]);
-            }
-        }
-    return s;
-}
-
-void expectSpan(const Span& got, const Span& want)
-{
-    for (int a = 0; a < 3; ++a) {
-        EXPECT_NEAR(got.lo[a], want.lo[a], tolerance) << "axis " << a;
-        EXPECT_NEAR(got.hi[a], want.hi[a], tolerance) << "axis " << a;
-    }
-}
-
 // How far ahead of (cx, cy) along (ux, uy) the drawn tank reaches, checking that everything
 // ahead of its tracks is the narrow barrel and muzzle.
 float barrelReach(const std::vector<std::vector<Vertex>>& polygons, float cx, float cy, int ux, int uy)
@@ -139,8 +113,8 @@ TEST(SceneGeometry, BricksSitOnTheirCells)
     g.bricks.cells[51][51] = 1;
     const auto polygons = polygonsOf(g);
     ASSERT_EQ(polygons.size(), 24u);  // two blocks of six faces, each as two triangles
-    expectSpan(spanOf(polygons, 0, 12), {{-13, -13, -40}, {-12.5f, -12.5f, -39}});
-    expectSpan(spanOf(polygons, 12, 12), {{12.5f, 12.5f, -40}, {13, 13, -39}});
+    expectBounds(boundsOf(polygons, 0, 12), {{-13, -13, -40}, {-12.5f, -12.5f, -39}}, "cell 0, 0");
+    expectBounds(boundsOf(polygons, 12, 12), {{12.5f, 12.5f, -40}, {13, 13, -39}}, "cell 51, 51");
 }
 
 TEST(SceneGeometry, TanksFaceTheirHeadings)
@@ -176,7 +150,7 @@ TEST(SceneGeometry, OrbitTurnsByYawThenPitch)
     const auto polygons = polygonsOf(g);
     ASSERT_FALSE(polygons.empty());
     // World (x, y, z) ends up at eye (z, x, y - 40).
-    expectSpan(spanOf(polygons, 0, polygons.size()), {{0, 4, -41}, {1.5f, 6, -39}});
+    expectBounds(boundsOf(polygons, 0, polygons.size()), {{0, 4, -41}, {1.5f, 6, -39}}, "base");
 }
 
 TEST(ScenePixels, StartShowsTheLevelOnWhite)
