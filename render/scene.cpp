@@ -87,7 +87,8 @@ void initScene()
 void drawFrame()
 {
     // The commander writes gameState concurrently; draw from a copy so no lock is held
-    // through the GL calls and the swap. Static: the record is too big to copy to the stack each frame.
+    // through the GL calls and the swap. Static, so a frame neither allocates nor puts a
+    // record of several kilobytes on the stack.
     static GameState snapshot;
     {
         std::lock_guard<std::mutex> lock(gameMutex);
