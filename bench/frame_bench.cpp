@@ -6,6 +6,7 @@
 #include <chrono>
 #include <thread>
 
+#include "app/start_up.h"
 #include "bench/busy_scene.h"
 #include "render/scene.h"
 
@@ -61,14 +62,9 @@ void onFirstReshape(int width, int height)
 }
 
 // The window as main makes it, mapped and sized, with the busy scene in the game state.
-void openGameWindow(int& argc, char** argv)
+void openBusyWindow(int& argc, char** argv)
 {
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(800, 800);
-    glutInitWindowPosition(100, 100);
-    glutCreateWindow(argv[0]);
-    initScene();
+    openGameWindow(&argc, argv);
     glutDisplayFunc([] {});
     glutReshapeFunc(onFirstReshape);
     while (!reshaped)
@@ -84,7 +80,7 @@ BENCHMARK(BM_ClearAndSwap)->Apply(asFrameBenchmark);
 
 int main(int argc, char** argv)
 {
-    openGameWindow(argc, argv);
+    openBusyWindow(argc, argv);
     benchmark::AddCustomContext("GL renderer", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "app/game_loop.h"
-#include "app/keyboard.h"
+#include "app/start_up.h"
 #include "game/commander.h"
 #include "render/scene.h"
 
@@ -80,21 +80,8 @@ void drawFirstFrameAndExit()
     int argc = 1;
     char name[] = "tanks";
     char* argv[] = {name, nullptr};
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(800, 800);
-    glutInitWindowPosition(100, 100);
-    glutCreateWindow(argv[0]);
-    initScene();
-
-    glutDisplayFunc(display);
-    glutReshapeFunc(onReshape);
-    glutMouseFunc(onMouseButton);
-    glutMotionFunc(onMouseDrag);
-    glutKeyboardFunc(onKeyDown);
-    glutKeyboardUpFunc(onKeyUp);
-    glutIdleFunc(idle);
-
+    openGameWindow(&argc, argv);
+    registerCallbacks(display, idle);
     std::thread(enemyCommander).detach();
     glutMainLoop();
     std::exit(0);

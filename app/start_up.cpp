@@ -1,0 +1,27 @@
+#include "app/start_up.h"
+
+#include <GL/glut.h>
+
+#include "app/keyboard.h"
+#include "render/scene.h"
+
+void openGameWindow(int* argc, char** argv)
+{
+    glutInit(argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(800, 800);
+    glutInitWindowPosition(100, 100);
+    glutCreateWindow(argv[0]);
+    initScene();  // needs the context the window made current
+}
+
+void registerCallbacks(void (*display)(), void (*idle)())
+{
+    glutDisplayFunc(display);
+    glutReshapeFunc(onReshape);
+    glutMouseFunc(onMouseButton);
+    glutMotionFunc(onMouseDrag);
+    glutKeyboardFunc(onKeyDown);
+    glutKeyboardUpFunc(onKeyUp);
+    glutIdleFunc(idle);
+}

@@ -1,0 +1,10 @@
+// The game's start-up, step by step, so the benchmarks can start it exactly as main does.
+#pragma once
+
+// glutInit, the 800 x 800 double-buffered window at (100, 100) titled with
+// argv[0], then initScene: the GL state, the models and the first game.
+void openGameWindow(int* argc, char** argv);
+
+// Every GLUT callback, in the order they are documented; display and idle are
+// drawFrame and simulationTick in the game.
+void registerCallbacks(void (*display)(), void (*idle)());
