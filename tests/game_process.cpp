@@ -1,6 +1,7 @@
 #include "game_process.h"
 
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -136,4 +137,118 @@ WindowGeometry windowGeometry(Display* display, Window window)
     Window child;
     XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
     return {x, y, attributes.width, attributes.height};
+}
+
+Picture capturePicture(Display* display, Window window)
+{
+    Picture picture;
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display, window, &attributes) || attributes.map_state != IsViewable)
+        return picture;
+    XImage* image = XGetImage(display, window, 0, 0, unsigned(attributes.width),
+                              unsigned(attributes.height), AllPlanes, ZPixmap);
+    if (!image)
+        return picture;
+    picture.width = image->width;
+    picture.height = image->height;
+    picture.pixels.reserve(size_t(image->width) * size_t(image->height));
+    // A TrueColor visual of depth 24: eight bits a channel in the masks' places.
+    for (int y = 0; y < image->height; ++y)
+        for (int x = 0; x < image->width; ++x) {
+            const unsigned long p = XGetPixel(image, x, y);
+            const uint32_t r = uint32_t((p & image->red_mask) >> __builtin_ctzl(image->red_mask));
+            const uint32_t g = uint32_t((p & image->green_mask) >> __builtin_ctzl(image->green_mask));
+            const uint32_t b = uint32_t((p & image->blue_mask) >> __builtin_ctzl(image->blue_mask));
+            picture.pixels.push_back(r << 16 | g << 8 | b);
+        }
+    XDestroyImage(image);
+    return picture;
+}
+
+namespace {
+
+void sendKey(Display* display, const char* keysym, bool down)
+{
+    const KeyCode code = XKeysymToKeycode(display, XStringToKeysym(keysym));
+    XTestFakeKeyEvent(display, code, down, CurrentTime);
+    XSync(display, False);
+}
+
+}  // namespace
+
+void holdKey(Display* display, const char* keysym)
+{
+    sendKey(display, keysym, true);
+}
+
+void releaseKey(Display* display, const char* keysym)
+{
+    sendKey(display, keysym, false);
+}
+
+void tapKey(Display* display, const char* keysym)
+{
+    sendKey(display, keysym, true);
+    sendKey(display, keysym, false);
+}
+
+void movePointer(Display* display, int rootX, int rootY)
+{
+    XTestFakeMotionEvent(display, DefaultScreen(display), rootX, rootY, CurrentTime);
+    XSync(display, False);
+}
+
+void dragPointer(Display* display, int fromX, int fromY, int toX, int toY, int steps)
+{
+    movePointer(display, fromX, fromY);
+    XTestFakeButtonEvent(display, 1, True, CurrentTime);
+    for (int k = 1; k <= steps; ++k)
+        movePointer(display, fromX + (toX - fromX) * k / steps, fromY + (toY - fromY) * k / steps);
+    XTestFakeButtonEvent(display, 1, False, CurrentTime);
+    XSync(display, False);
+}
+
+bool keyRepeatOn(Display* display)
+{
+    XKeyboardState state;
+    XGetKeyboardControl(display, &state);
+    return state.global_auto_repeat == AutoRepeatModeOn;
+}
+
+void setKeyRepeat(Display* display, bool on)
+{
+    XKeyboardControl control;
+    control.auto_repeat_mode = on ? AutoRepeatModeOn : AutoRepeatModeOff;
+    XChangeKeyboardControl(display, KBAutoRepeatMode, &control);
+    XSync(display, False);
+}
+
+void askForRedraw(Display* display, Window window)
+{
+    XEvent event{};
+    event.xexpose.type = Expose;
+    event.xexpose.window = window;
+    event.xexpose.width = 1;
+    event.xexpose.height = 1;
+    event.xexpose.count = 0;  // the last of its series, so the game acts on it
+    XSendEvent(display, window, False, ExposureMask, &event);
+    XSync(display, False);
+}
+
+void askToClose(Display* display, Window window)
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XSync(display, False);
+}
+
+void ignoreXErrors()
+{
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
 }

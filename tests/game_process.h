@@ -1,11 +1,14 @@
-// Starting the real game as a child process and finding its window on the
-// X display, for the tests that play it from outside.
+// Starting the real game as a child process, finding its window on the X
+// display, playing it through the server as a player would, and reading back
+// what it shows: for the tests that play it from outside.
 #pragma once
 
 #include <X11/Xlib.h>
 #include <sys/types.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 struct GameProcess {
     pid_t pid = -1;
@@ -35,3 +38,37 @@ struct WindowGeometry {
 };
 
 WindowGeometry windowGeometry(Display* display, Window window);
+
+// What the window shows, as 0xRRGGBB pixels row by row from the top-left corner.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<uint32_t> pixels;
+
+    uint32_t at(int x, int y) const { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
+};
+
+// Empty when the window cannot be read (not mapped yet, or gone).
+Picture capturePicture(Display* display, Window window);
+
+// Input through the XTest extension, so it reaches the game exactly as real
+// keys and mouse moves do. Keys are named by keysym: "w", "slash", "period".
+// Focus follows the pointer here, so the pointer must be over the window.
+void holdKey(Display* display, const char* keysym);
+void releaseKey(Display* display, const char* keysym);
+void tapKey(Display* display, const char* keysym);
+void movePointer(Display* display, int rootX, int rootY);
+// Left button down at the first point, moved in steps, up at the last.
+void dragPointer(Display* display, int fromX, int fromY, int toX, int toY, int steps);
+
+// The server's key auto-repeat, which would turn a held key into many presses.
+bool keyRepeatOn(Display* display);
+void setKeyRepeat(Display* display, bool on);
+
+// A synthetic Expose: the game redraws its current state even while paused.
+void askForRedraw(Display* display, Window window);
+// What a window manager sends when the user closes the window.
+void askToClose(Display* display, Window window);
+
+// Keeps X protocol errors (a window not mapped yet or already gone) from
+// ending the test program; they show up as empty results instead.
+void ignoreXErrors();
