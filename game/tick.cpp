@@ -11,25 +11,34 @@ constexpr double tankReach = 1.1;    // the look-ahead point in front of a tank'
 constexpr double shellReach = 0.55;  // the look-ahead point in front of a shell's centre
 constexpr float fieldBound = 12.0f;
 
-// Reads or clears the four cells across a line: two on each side of it.
-bool anyBrickAcross(const BrickGrid& b, bool alongI, int line, int ahead)
+// The row (vertical motion) or column (horizontal motion) just ahead of a
+// tank or shell, seen from its lane: cell `line + d` across it, `ahead` along it.
+struct CellsAhead {
+    bool vertical;
+    int line, ahead;
+
+    int i(int d) const { return vertical ? line + d : ahead; }
+    int j(int d) const { return vertical ? ahead : line + d; }
+};
+
+bool anyBrick(const BrickGrid& b, CellsAhead c, int dFrom, int dTo)
 {
-    for (int d = -2; d <= 1; ++d) {
-        bool brick = alongI ? brickAt(b, line + d, ahead) : brickAt(b, ahead, line + d);
-        if (brick)
+    for (int d = dFrom; d <= dTo; ++d)
+        if (brickAt(b, c.i(d), c.j(d)))
             return true;
-    }
     return false;
 }
 
-void clearStripAcross(BrickGrid& b, bool alongI, int line, int ahead)
+// Two cells on each side of the lane: the span of a tank, and of a shell's strike.
+constexpr int spanFrom = -2;
+constexpr int spanTo = 1;
+
+// Cells ahead of a centre moving by sign (+1 or -1) along one axis, reach units in front.
+CellsAhead cellsAhead(bool vertical, float x, float y, int sign, double reach)
 {
-    for (int d = -2; d <= 1; ++d) {
-        if (alongI)
-            clearBrick(b, line + d, ahead);
-        else
-            clearBrick(b, ahead, line + d);
-    }
+    const float along = vertical ? y : x;
+    const float across = vertical ? x : y;
+    return {vertical, cellIndex(across, gridOrigin), cellIndex(along, gridOrigin + sign * reach)};
 }
 
 bool insideRange(float c)
@@ -73,30 +82,17 @@ bool nextTankPosition(const BrickGrid& bricks, const Tank& t, float& x, float& y
 {
     x = t.x;
     y = t.y;
-    switch (t.moveDir) {
-    case moveUp:
-        if (anyBrickAcross(bricks, true, cellIndex(t.x, gridOrigin), cellIndex(t.y, gridOrigin + tankReach)))
-            return false;
-        y = float(double(t.y) + tankStep);
-        return t.y <= fieldBound;
-    case moveDown:
-        if (anyBrickAcross(bricks, true, cellIndex(t.x, gridOrigin), cellIndex(t.y, gridOrigin - tankReach)))
-            return false;
-        y = float(double(t.y) - tankStep);
-        return t.y >= -fieldBound;
-    case moveLeft:
-        if (anyBrickAcross(bricks, false, cellIndex(t.y, gridOrigin), cellIndex(t.x, gridOrigin - tankReach)))
-            return false;
-        x = float(double(t.x) - tankStep);
-        return t.x >= -fieldBound;
-    case moveRight:
-        if (anyBrickAcross(bricks, false, cellIndex(t.y, gridOrigin), cellIndex(t.x, gridOrigin + tankReach)))
-            return false;
-        x = float(double(t.x) + tankStep);
-        return t.x <= fieldBound;
-    default:
+    if (t.moveDir < moveUp || t.moveDir > moveRight)
         return false;
-    }
+    const bool vertical = t.moveDir == moveUp || t.moveDir == moveDown;
+    const int sign = t.moveDir == moveUp || t.moveDir == moveRight ? 1 : -1;
+    if (anyBrick(bricks, cellsAhead(vertical, t.x, t.y, sign, tankReach), spanFrom, spanTo))
+        return false;
+    float& along = vertical ? y : x;
+    const float before = along;
+    along = float(double(before) + sign * tankStep);
+    // The bound looks at the value before the step, so the last step may end 0.1 beyond it.
+    return sign > 0 ? before <= fieldBound : before >= -fieldBound;
 }
 
 void stepShell(BrickGrid& bricks, Shells& shells, int k)
@@ -113,18 +109,11 @@ void stepShell(BrickGrid& bricks, Shells& shells, int k)
     }
     // The direction of flight comes from the velocity, not the heading.
     const bool vertical = dx == 0;
-    int line, ahead;
-    if (vertical) {
-        line = cellIndex(x, gridOrigin);
-        ahead = cellIndex(y, dy > 0 ? gridOrigin + shellReach : gridOrigin - shellReach);
-    } else {
-        line = cellIndex(y, gridOrigin);
-        ahead = cellIndex(x, dx > 0 ? gridOrigin + shellReach : gridOrigin - shellReach);
-    }
-    const bool hit = vertical ? brickAt(bricks, line - 1, ahead) || brickAt(bricks, line, ahead)
-                              : brickAt(bricks, ahead, line - 1) || brickAt(bricks, ahead, line);
-    if (hit) {
-        clearStripAcross(bricks, vertical, line, ahead);
+    const int sign = (vertical ? dy : dx) > 0 ? 1 : -1;
+    const CellsAhead cells = cellsAhead(vertical, x, y, sign, shellReach);
+    if (anyBrick(bricks, cells, -1, 0)) {
+        for (int d = spanFrom; d <= spanTo; ++d)
+            clearBrick(bricks, cells.i(d), cells.j(d));
         shells.active[k] = 0;
         return;
     }
