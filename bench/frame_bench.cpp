@@ -35,6 +35,22 @@ void BM_DrawFrame(benchmark::State& state)
     }
 }
 
+// The same frame with the plain brick pass, a display list per brick, for comparison.
+void BM_DrawFramePlainBricks(benchmark::State& state)
+{
+    static GameState snapshot;
+    for (auto _ : state) {
+        idleBeforeFrame(state);
+        {
+            std::lock_guard<std::mutex> lock(gameMutex);
+            snapshot = gameState;
+        }
+        renderFrame(snapshot, drawBrickCells);
+        glutSwapBuffers();
+        glFinish();
+    }
+}
+
 void BM_ClearAndSwap(benchmark::State& state)
 {
     for (auto _ : state) {
@@ -76,6 +92,7 @@ void openBusyWindow(int& argc, char** argv)
 }  // namespace
 
 BENCHMARK(BM_DrawFrame)->Apply(asFrameBenchmark);
+BENCHMARK(BM_DrawFramePlainBricks)->Apply(asFrameBenchmark);
 BENCHMARK(BM_ClearAndSwap)->Apply(asFrameBenchmark);
 
 int main(int argc, char** argv)

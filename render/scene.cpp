@@ -3,6 +3,7 @@
 #include <GL/glut.h>
 
 #include "game/level.h"
+#include "render/brick_batch.h"
 #include "render/colors.h"
 #include "render/models.h"
 #include "render/overlay.h"
@@ -73,6 +74,9 @@ void initScene()
     // Set while the modelview is the identity, so the lights stay fixed to the viewer.
     setUpLight(GL_LIGHT0, light0Position);
     setUpLight(GL_LIGHT1, light1Position);
+    // Only the diffuse colour changes between models; nothing else touches the material.
+    glMaterialfv(GL_FRONT, GL_SPECULAR, materialSpecular);
+    glMaterialfv(GL_FRONT, GL_SHININESS, &shininess);
 
     compileModel(&GameState::gridList, buildGridModel);
     compileModel(&GameState::tankList, buildTankModel);
@@ -98,27 +102,25 @@ void drawFrame()
     glutSwapBuffers();
 }
 
-void renderFrame(const GameState& g)
+void renderFrame(const GameState& g, BrickPass brickPass)
 {
     glLoadIdentity();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    drawWorld(g);
+    drawWorld(g, brickPass);
     drawHud(g);  // relies on the modelview being the identity again
 }
 
-void drawWorld(const GameState& g)
+void drawWorld(const GameState& g, BrickPass brickPass)
 {
     glPushMatrix();
     glTranslatef(0, 0, -40);
     glRotatef(g.cameraPitch, 1, 0, 0);
     glRotatef(g.cameraYaw, 0, 1, 0);
 
-    glMaterialfv(GL_FRONT, GL_SPECULAR, materialSpecular);
-    glMaterialfv(GL_FRONT, GL_SHININESS, &shininess);
     setDiffuse(black);
     glCallList(GLuint(g.gridList));
 
-    drawBricks(g);
+    brickPass(g);
     drawPlayer(g);
     if (!g.baseDestroyed) {
         setDiffuse(baseColor);
@@ -128,7 +130,33 @@ void drawWorld(const GameState& g)
     glPopMatrix();
 }
 
+// Outlines show every edge of every brick, the hidden ones too, so they take the full pass.
 void drawBricks(const GameState& g)
+{
+    if (!g.filledPolygons) {
+        drawBrickCells(g);
+        return;
+    }
+    // Only the GLUT thread draws, and it rebuilds only after a strike or a new game.
+    static BrickBatch batch;
+    refreshBrickBatch(g.bricks, batch);
+    setDiffuse(brickColor);
+    const VertexRange range = visibleBrickFaces(batch, eyeHeight(g.cameraPitch, g.cameraYaw));
+    if (range.count == 0)
+        return;
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, batch.vertices);
+    glNormalPointer(GL_FLOAT, 0, batch.normals);
+    glDrawElements(GL_TRIANGLES, range.count / vertsPerFace * indicesPerFace, GL_UNSIGNED_SHORT,
+                   brickFaceIndices() + range.first / vertsPerFace * indicesPerFace);
+    glDisableClientState(GL_NORMAL_ARRAY);
+    // A brick's list leaves its last face's normal current, and the next frame's floor
+    // grid is lit with whatever normal is current.
+    glNormal3fv(boxFaceNormals[5]);
+}
+
+void drawBrickCells(const GameState& g)
 {
     setDiffuse(brickColor);
     for (int i = 0; i < gridCells; ++i)

@@ -13,11 +13,18 @@ void onMouseDrag(int x, int y);
 void applyLighting(bool on);
 void applyPolygonMode(bool filled);
 
-// One frame into the back buffer, without the swap: the world, then the overlay.
-void renderFrame(const GameState& g);
-
-// The 3-D scene and its object passes; the modelview matrix is the identity on entry.
-void drawWorld(const GameState& g);
-void drawBricks(const GameState& g);
+// The 3-D scene's object passes.
+void drawBricks(const GameState& g);      // the visible faces of all bricks in one batch
+void drawBrickCells(const GameState& g);  // every brick by its own list: the plain pass
 void drawPlayer(const GameState& g);
 void drawEnemies(const GameState& g);
+
+// Either brick pass draws the same picture; the plain one stays as the reference to
+// compare the batch with, and it draws the outlines.
+using BrickPass = void (*)(const GameState&);
+
+// One frame into the back buffer, without the swap: the world, then the overlay.
+void renderFrame(const GameState& g, BrickPass brickPass = drawBricks);
+
+// The 3-D scene; the modelview matrix is the identity on entry.
+void drawWorld(const GameState& g, BrickPass brickPass = drawBricks);

@@ -89,9 +89,9 @@ struct Frame {
 };
 
 // Draws one frame of g through the game's own frame code and reads it back before any swap.
-inline Frame drawAndRead(const GameState& g)
+inline Frame drawAndRead(const GameState& g, BrickPass brickPass = drawBricks)
 {
-    renderFrame(g);
+    renderFrame(g, brickPass);
     glFinish();
     Frame f{g.windowWidth, g.windowHeight, {}};
     f.rgb.resize(size_t(f.width) * size_t(f.height) * 3);

@@ -23,9 +23,9 @@ GameState emptyField()
     return g;
 }
 
-std::vector<std::vector<Vertex>> polygonsOf(const GameState& g)
+std::vector<std::vector<Vertex>> polygonsOf(const GameState& g, BrickPass brickPass = drawBricks)
 {
-    return captureEyeCoordinates([&g] { drawWorld(g); }).polygons;
+    return captureEyeCoordinates([&g, brickPass] { drawWorld(g, brickPass); }).polygons;
 }
 
 // How far ahead of (cx, cy) along (ux, uy) the drawn tank reaches, checking that everything
@@ -111,10 +111,15 @@ TEST(SceneGeometry, BricksSitOnTheirCells)
     GameState g = emptyField();
     g.bricks.cells[0][0] = 1;
     g.bricks.cells[51][51] = 1;
-    const auto polygons = polygonsOf(g);
+    const auto polygons = polygonsOf(g, drawBrickCells);
     ASSERT_EQ(polygons.size(), 24u);  // two blocks of six faces, each as two triangles
     expectBounds(boundsOf(polygons, 0, 12), {{-13, -13, -40}, {-12.5f, -12.5f, -39}}, "cell 0, 0");
     expectBounds(boundsOf(polygons, 12, 12), {{12.5f, 12.5f, -40}, {13, 13, -39}}, "cell 51, 51");
+
+    // The batch, seen from above, leaves out the two bottoms and nothing else.
+    const auto batched = polygonsOf(g);
+    ASSERT_EQ(batched.size(), 20u);
+    expectBounds(boundsOf(batched, 0, batched.size()), {{-13, -13, -40}, {13, 13, -39}}, "both cells");
 }
 
 TEST(SceneGeometry, TanksFaceTheirHeadings)
@@ -231,8 +236,10 @@ TEST(ScenePixels, ViewTogglesChangeThePicture)
     const float x = -7.75f, y = -2.75f;  // inside the long left wall
     ASSERT_TRUE(g.bricks.cells[10][20]);
 
+    GameState outlined = g;  // as the key leaves it: the flag and the GL mode together
+    outlined.filledPolygons = 0;
     applyPolygonMode(false);
-    EXPECT_TRUE(probe(drawAndRead(g), g, x, y, 1).isWhite()) << "outlines only";
+    EXPECT_TRUE(probe(drawAndRead(outlined), g, x, y, 1).isWhite()) << "outlines only";
     applyPolygonMode(true);
 
     // Unlit, models take the current colour, which the overlay leaves black.

@@ -1,0 +1,118 @@
+#include "render/brick_batch.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "render/models.h"
+
+namespace {
+
+// Face numbers as the box model orders them.
+enum BoxFace { faceTop, faceBottom, facePlusY, faceMinusY, facePlusX, faceMinusX };
+
+constexpr int maxBottomVertices = brickCellCount * vertsPerFace;
+constexpr int maxSideVertices = brickCellCount * 4 * vertsPerFace;
+// The sides start where the room for every bottom ends; the bottoms grow down from there.
+constexpr int sidesStart = maxBottomVertices;
+// The tops are gathered past the room for every side, then moved to follow the sides.
+constexpr int topsStaging = sidesStart + maxSideVertices;
+
+constexpr float brickHeight = 1.0f;
+// Slack for the float rounding of the eye's position: near a plane both runs are kept.
+constexpr double planeMargin = 1e-3;
+
+void emitFace(const Box& box, BoxFace face, BrickBatch& batch, int at)
+{
+    for (int c = 0; c < vertsPerFace; ++c) {
+        std::memcpy(batch.vertices[at + c], box.corners[boxFaceIndices[face * vertsPerFace + c]],
+                    sizeof batch.vertices[0]);
+        std::memcpy(batch.normals[at + c], boxFaceNormals[face], sizeof batch.normals[0]);
+    }
+}
+
+// The brick model at cell (i, j): the cell (0, 0) block moved by half a unit per cell.
+Box brickAtCell(int i, int j)
+{
+    const float x = float(-13.0 + 0.5 * i);
+    const float y = float(-13.0 + 0.5 * j);
+    return makeBox(x, x + 0.5f, y, y + 0.5f, 0.0f, brickHeight);
+}
+
+}  // namespace
+
+void buildBrickBatch(const BrickGrid& bricks, BrickBatch& batch)
+{
+    int bottom = sidesStart;
+    int side = sidesStart;
+    int top = topsStaging;
+    for (int i = 0; i < gridCells; ++i)
+        for (int j = 0; j < gridCells; ++j) {
+            if (!bricks.cells[i][j])
+                continue;
+            const Box box = brickAtCell(i, j);
+            bottom -= vertsPerFace;
+            emitFace(box, faceBottom, batch, bottom);
+            const struct {
+                BoxFace face;
+                int di, dj;
+            } sides[] = {{facePlusY, 0, 1}, {faceMinusY, 0, -1}, {facePlusX, 1, 0}, {faceMinusX, -1, 0}};
+            for (const auto& s : sides)
+                if (!brickAt(bricks, i + s.di, j + s.dj)) {
+                    emitFace(box, s.face, batch, side);
+                    side += vertsPerFace;
+                }
+            emitFace(box, faceTop, batch, top);
+            top += vertsPerFace;
+        }
+    const int topCount = top - topsStaging;
+    std::memmove(batch.vertices[side], batch.vertices[topsStaging], sizeof batch.vertices[0] * size_t(topCount));
+    std::memmove(batch.normals[side], batch.normals[topsStaging], sizeof batch.normals[0] * size_t(topCount));
+    batch.firstBottom = bottom;
+    batch.firstSide = sidesStart;
+    batch.firstTop = side;
+    batch.end = side + topCount;
+    batch.builtFrom = bricks;
+    batch.built = true;
+}
+
+// GL leaves it to the driver how a quad splits into triangles, and the split decides how
+// the corners' colours blend across the face. This is the split Mesa gives the quads of a
+// display list, so the batch shades each face exactly as the brick's own list does.
+const uint16_t* brickFaceIndices()
+{
+    constexpr int count = brickBatchVertices / vertsPerFace * indicesPerFace;
+    static uint16_t indices[count];
+    static const bool filled = [] {
+        constexpr uint16_t corners[indicesPerFace] = {0, 1, 3, 1, 2, 3};
+        for (int k = 0; k < count; ++k)
+            indices[k] = uint16_t(k / indicesPerFace * vertsPerFace + corners[k % indicesPerFace]);
+        return true;
+    }();
+    (void)filled;
+    return indices;
+}
+
+bool refreshBrickBatch(const BrickGrid& bricks, BrickBatch& batch)
+{
+    if (batch.built && std::memcmp(&batch.builtFrom, &bricks, sizeof bricks) == 0)
+        return false;
+    buildBrickBatch(bricks, batch);
+    return true;
+}
+
+// The eye is the origin of eye space taken back through the world transform: 40 units
+// along +z, turned back by the pitch about x, then by the yaw about y.
+double eyeHeight(float cameraPitch, float cameraYaw)
+{
+    constexpr double degree = 3.14159265358979323846 / 180.0;
+    return 40.0 * std::cos(cameraPitch * degree) * std::cos(cameraYaw * degree);
+}
+
+// A closed wall's faces that look away from the eye always lie behind its other faces,
+// so leaving them out changes no pixel.
+VertexRange visibleBrickFaces(const BrickBatch& batch, double eyeZ)
+{
+    const int first = eyeZ > planeMargin ? batch.firstSide : batch.firstBottom;
+    const int end = eyeZ < brickHeight - planeMargin ? batch.firstTop : batch.end;
+    return {first, end - first};
+}
