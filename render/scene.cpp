@@ -141,12 +141,18 @@ void drawWorld(const GameState& g, BrickPass brickPass)
     glCallList(GLuint(g.gridList));
 
     brickPass(g);
+    // Every model is built of closed boxes wound outward, so a face turned away from the
+    // eye lies behind the box's own front faces: culling it only spares the rasterizer.
+    // Outlines show every edge, the hidden ones too.
+    if (g.filledPolygons)
+        glEnable(GL_CULL_FACE);
     drawPlayer(g);
     if (!g.baseDestroyed) {
         setDiffuse(baseColor);
         drawPlaced(g.baseList, g.base.x, g.base.y);
     }
     drawEnemies(g);
+    glDisable(GL_CULL_FACE);
     glPopMatrix();
 }
 

@@ -23,9 +23,12 @@ GameState emptyField()
     return g;
 }
 
-std::vector<std::vector<Vertex>> polygonsOf(const GameState& g, BrickPass brickPass = drawBricks)
+// Every face the models send, in the outline state, where nothing is culled.
+std::vector<std::vector<Vertex>> polygonsOf(const GameState& g)
 {
-    return captureEyeCoordinates([&g, brickPass] { drawWorld(g, brickPass); }).polygons;
+    GameState outlined = g;
+    outlined.filledPolygons = 0;
+    return captureEyeCoordinates([&outlined] { drawWorld(outlined); }).polygons;
 }
 
 // How far ahead of (cx, cy) along (ux, uy) the drawn tank reaches, checking that everything
@@ -111,14 +114,14 @@ TEST(SceneGeometry, BricksSitOnTheirCells)
     GameState g = emptyField();
     g.bricks.cells[0][0] = 1;
     g.bricks.cells[51][51] = 1;
-    const auto polygons = polygonsOf(g, drawBrickCells);
+    const auto polygons = polygonsOf(g);
     ASSERT_EQ(polygons.size(), 24u);  // two blocks of six faces, each as two triangles
     expectBounds(boundsOf(polygons, 0, 12), {{-13, -13, -40}, {-12.5f, -12.5f, -39}}, "cell 0, 0");
     expectBounds(boundsOf(polygons, 12, 12), {{12.5f, 12.5f, -40}, {13, 13, -39}}, "cell 51, 51");
 
     // Straight from above, the batch leaves out the bottoms and culls the sides, which
     // stand edge-on in this parallel projection: two tops remain.
-    const auto batched = polygonsOf(g);
+    const auto batched = captureEyeCoordinates([&g] { drawWorld(g); }).polygons;
     ASSERT_EQ(batched.size(), 4u);
     expectBounds(boundsOf(batched, 0, batched.size()), {{-13, -13, -39}, {13, 13, -39}}, "both tops");
 }
