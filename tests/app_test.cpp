@@ -26,7 +26,7 @@ TEST(App, OpensOneWindowTitledWithItsPath)
     ASSERT_NE(display, nullptr);
     GameProcess game = startGame();
     Window window = 0;
-    EXPECT_EQ(findWindows(display, TANKS_BINARY, 30.0, &window), 1);
+    EXPECT_EQ(findWindows(display, gameTitle(), 30.0, &window), 1);
     if (window) {
         const WindowGeometry g = windowGeometry(display, window);
         EXPECT_EQ(g.x, 100);

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <thread>
 #include <vector>
@@ -33,11 +34,17 @@ std::vector<char*> environmentWithout(const char* name)
     return env;
 }
 
+bool isViewable(Display* display, Window window)
+{
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
+}
+
 void collectTitled(Display* display, Window window, const char* title, std::vector<Window>& out)
 {
     char* name = nullptr;
     if (XFetchName(display, window, &name) && name) {
-        if (std::strcmp(name, title) == 0)
+        if (std::strcmp(name, title) == 0 && isViewable(display, window))
             out.push_back(window);
         XFree(name);
     }
@@ -51,7 +58,23 @@ void collectTitled(Display* display, Window window, const char* title, std::vect
     }
 }
 
+const char* environmentOr(const char* name, const char* fallback)
+{
+    const char* value = std::getenv(name);
+    return value && *value ? value : fallback;
+}
+
 }  // namespace
+
+const char* gameFile()
+{
+    return environmentOr("TANKS_GAME", TANKS_BINARY);
+}
+
+const char* gameTitle()
+{
+    return environmentOr("TANKS_GAME_TITLE", gameFile());
+}
 
 GameProcess startGame(bool withDisplay)
 {
@@ -63,9 +86,11 @@ GameProcess startGame(bool withDisplay)
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDERR_FILENO);
     posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-    char* argv[] = {const_cast<char*>(TANKS_BINARY), nullptr};
+    const char* launcher = environmentOr("TANKS_GAME_LAUNCHER", nullptr);
+    char* withLauncher[] = {const_cast<char*>(launcher), const_cast<char*>(gameFile()), nullptr};
+    char** argv = launcher ? withLauncher : withLauncher + 1;
     std::vector<char*> env = environmentWithout(withDisplay ? "" : "DISPLAY");
-    if (posix_spawn(&game.pid, TANKS_BINARY, &actions, nullptr, argv, env.data()) != 0)
+    if (posix_spawnp(&game.pid, argv[0], &actions, nullptr, argv, env.data()) != 0)
         game.pid = -1;
     posix_spawn_file_actions_destroy(&actions);
     close(pipeFds[1]);

@@ -15,6 +15,14 @@ struct GameProcess {
     int stderrFd = -1;  // the child's standard error, for reading what it said
 };
 
+// The game the tests play: the build's own, or another build of it named by
+// the environment, as the Windows build under Wine is:
+//   TANKS_GAME           the game's file
+//   TANKS_GAME_LAUNCHER  a program on the PATH that starts it, e.g. wine
+//   TANKS_GAME_TITLE     the title its window then gets
+const char* gameFile();
+const char* gameTitle();
+
 // Starts the game with its path as the only argument; without a display when
 // withDisplay is false.
 GameProcess startGame(bool withDisplay = true);
@@ -29,8 +37,9 @@ void stopGame(GameProcess& game);
 // Everything the child wrote to standard error so far.
 std::string readStderr(GameProcess& game);
 
-// The top-level windows titled exactly so; polls until at least one shows up
+// The visible windows titled exactly so; polls until at least one shows up
 // or the seconds pass. Returns how many were found, the first in *found.
+// Hidden ones do not count: Wine keeps some of its own under the same title.
 int findWindows(Display* display, const char* title, double seconds, Window* found);
 
 struct WindowGeometry {

@@ -138,7 +138,7 @@ protected:
         waitUntilNoGameWindow();
         game = startGame();
         ASSERT_GT(game.pid, 0);
-        ASSERT_EQ(findWindows(display, TANKS_BINARY, hangGuard, &window), 1);
+        ASSERT_EQ(findWindows(display, gameTitle(), hangGuard, &window), 1);
         frame = windowGeometry(display, window);
         movePointer(display, frame.x + 400, frame.y + 400);  // focus follows the pointer
         start = waitFor("the first frame", [](const Picture& p) {
@@ -210,7 +210,7 @@ protected:
     void waitUntilNoGameWindow()
     {
         const auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(hangGuard);
-        while (findWindows(display, TANKS_BINARY, 0.0, nullptr) > 0 && std::chrono::steady_clock::now() < until)
+        while (findWindows(display, gameTitle(), 0.0, nullptr) > 0 && std::chrono::steady_clock::now() < until)
             pauseBriefly(20);
     }
 };

@@ -1,0 +1,38 @@
+# Checks that a Windows program is a 64-bit console program importing only
+# Windows' own DLLs, so it runs from any folder with nothing beside it.
+#   cmake -DOBJDUMP=<mingw objdump> -DPROGRAM=<file.exe> -P windows_imports.cmake
+cmake_minimum_required(VERSION 3.22)
+execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "cannot read ${PROGRAM}")
+endif()
+if(NOT dump MATCHES "file format pei-x86-64")
+  message(FATAL_ERROR "${PROGRAM} is not a 64-bit x86 Windows program")
+endif()
+if(NOT dump MATCHES "Subsystem[\t ]+00000003")
+  message(FATAL_ERROR "${PROGRAM} is not a console program")
+endif()
+
+set(system_dlls advapi32 comctl32 comdlg32 gdi32 glu32 imm32 kernel32 msvcrt ole32
+  oleaut32 opengl32 shell32 user32 winmm ws2_32)
+string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
+set(dlls "")
+set(foreign "")
+foreach(entry IN LISTS imports)
+  string(REGEX REPLACE "DLL Name: ([^ \t\r]+).*" "\\1" dll "${entry}")
+  list(APPEND dlls ${dll})
+  string(TOLOWER "${dll}" name)
+  string(REGEX REPLACE "\\.dll$" "" name "${name}")
+  # The Universal CRT's forwarders are part of Windows as well.
+  if(NOT name IN_LIST system_dlls AND NOT name MATCHES "^api-ms-win-")
+    list(APPEND foreign ${dll})
+  endif()
+endforeach()
+if(NOT imports)
+  message(FATAL_ERROR "no import table found in ${PROGRAM}")
+endif()
+if(foreign)
+  message(FATAL_ERROR "${PROGRAM} needs DLLs that Windows does not ship: ${foreign}")
+endif()
+list(JOIN dlls " " dlls)
+message(STATUS "${PROGRAM} imports only system DLLs: ${dlls}")
