@@ -157,7 +157,8 @@ Picture capturePicture(Display* display, Window window)
         for (int x = 0; x < image->width; ++x) {
             const unsigned long p = XGetPixel(image, x, y);
             const uint32_t r = uint32_t((p & image->red_mask) >> __builtin_ctzl(image->red_mask));
-            const uint32_t g = uint32_t((p & image->green_mask) >> __builtin_ctzl(image->green_mask));
+            const uint32_t g =
+                uint32_t((p & image->green_mask) >> __builtin_ctzl(image->green_mask));
             const uint32_t b = uint32_t((p & image->blue_mask) >> __builtin_ctzl(image->blue_mask));
             picture.pixels.push_back(r << 16 | g << 8 | b);
         }

@@ -62,7 +62,8 @@ TEST(HudPixels, TextIsBlackLitOrNotAndFollowsTheWindowSize)
         EXPECT_EQ(glIsEnabled(GL_LIGHTING), GLboolean(lit)) << "lighting not restored";
         EXPECT_GT(blackIn(f, statusBand(g)), 100) << "lit " << lit;
         if (lit) {
-            EXPECT_EQ(f.countBlack(0, 0, g.windowWidth - 1, g.windowHeight - 1), blackIn(f, statusBand(g)));
+            EXPECT_EQ(f.countBlack(0, 0, g.windowWidth - 1, g.windowHeight - 1),
+                      blackIn(f, statusBand(g)));
         }
     }
     applyLighting(true);

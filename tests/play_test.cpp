@@ -17,15 +17,42 @@
 namespace {
 
 // Colour classes rather than exact shades, which follow the lights.
-int red(uint32_t p) { return int(p >> 16 & 0xff); }
-int green(uint32_t p) { return int(p >> 8 & 0xff); }
-int blue(uint32_t p) { return int(p & 0xff); }
-bool isBright(uint32_t p) { return std::min({red(p), green(p), blue(p)}) > 230; }
-bool isDark(uint32_t p) { return std::max({red(p), green(p), blue(p)}) < 90; }
-bool isGrey(uint32_t p) { return std::max({red(p), green(p), blue(p)}) - std::min({red(p), green(p), blue(p)}) < 24; }
-bool isBrick(uint32_t p) { return red(p) > green(p) + 30 && green(p) > blue(p) + 15; }
-bool isYellow(uint32_t p) { return red(p) > 80 && std::abs(red(p) - green(p)) < 16 && blue(p) + 30 < red(p); }
-bool isGreen(uint32_t p) { return green(p) > red(p) + 60 && green(p) > blue(p) + 60; }
+int red(uint32_t p)
+{
+    return int(p >> 16 & 0xff);
+}
+int green(uint32_t p)
+{
+    return int(p >> 8 & 0xff);
+}
+int blue(uint32_t p)
+{
+    return int(p & 0xff);
+}
+bool isBright(uint32_t p)
+{
+    return std::min({red(p), green(p), blue(p)}) > 230;
+}
+bool isDark(uint32_t p)
+{
+    return std::max({red(p), green(p), blue(p)}) < 90;
+}
+bool isGrey(uint32_t p)
+{
+    return std::max({red(p), green(p), blue(p)}) - std::min({red(p), green(p), blue(p)}) < 24;
+}
+bool isBrick(uint32_t p)
+{
+    return red(p) > green(p) + 30 && green(p) > blue(p) + 15;
+}
+bool isYellow(uint32_t p)
+{
+    return red(p) > 80 && std::abs(red(p) - green(p)) < 16 && blue(p) + 30 < red(p);
+}
+bool isGreen(uint32_t p)
+{
+    return green(p) > red(p) + 60 && green(p) > blue(p) + 60;
+}
 
 // The floor grid's lines are lit by whatever normal the previous frame left
 // current, so their grey varies from frame to frame: pictures are compared by class.
@@ -52,8 +79,8 @@ struct Rect {
 const Rect wholeWindow{0, 0, 800, 800};
 const Rect statusLine{15, 40, 400, 65};
 const Rect margins[] = {{0, 100, 55, 800}, {745, 100, 800, 800}, {0, 745, 800, 800}};
-const Rect emptyFloor{80, 560, 240, 720};       // bottom-left, between the wall and the edge
-const Rect middleWall{100, 440, 330, 510};      // the wall's left half
+const Rect emptyFloor{80, 560, 240, 720};   // bottom-left, between the wall and the edge
+const Rect middleWall{100, 440, 330, 510};  // the wall's left half
 const Rect baseArea{380, 685, 420, 725};
 const Rect playerStart{265, 670, 335, 735};
 // Where the first shell from the start cuts the wall: the floor under the cut
@@ -163,7 +190,8 @@ protected:
     // Asks for redraws and reads the window until `ready` holds.
     Picture waitFor(const char* what, const std::function<bool(const Picture&)>& ready)
     {
-        const auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(hangGuard);
+        const auto until =
+            std::chrono::steady_clock::now() + std::chrono::duration<double>(hangGuard);
         Picture p;
         do {
             askForRedraw(display, window);
@@ -186,9 +214,11 @@ protected:
     Picture settled()
     {
         tapKey(display, "l");
-        waitFor("the unlit field", [](const Picture& p) { return count(p, middleWall, isBrick) == 0; });
+        waitFor("the unlit field",
+                [](const Picture& p) { return count(p, middleWall, isBrick) == 0; });
         tapKey(display, "l");
-        return waitFor("the lit field", [](const Picture& p) { return share(p, middleWall, isBrick) > 0.9; });
+        return waitFor("the lit field",
+                       [](const Picture& p) { return share(p, middleWall, isBrick) > 0.9; });
     }
 
     void tapTimes(const char* key, int times)
@@ -209,8 +239,10 @@ protected:
 
     void waitUntilNoGameWindow()
     {
-        const auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(hangGuard);
-        while (findWindows(display, TANKS_BINARY, 0.0, nullptr) > 0 && std::chrono::steady_clock::now() < until)
+        const auto until =
+            std::chrono::steady_clock::now() + std::chrono::duration<double>(hangGuard);
+        while (findWindows(display, TANKS_BINARY, 0.0, nullptr) > 0 &&
+               std::chrono::steady_clock::now() < until)
             pauseBriefly(20);
     }
 };
@@ -236,9 +268,8 @@ TEST_F(Play, HeldKeyDrivesTheTankAndReleaseStopsIt)
     const int startRow = tankBottom(start);
     holdKey(display, "w");
     tapTimes("period", 10);
-    const Picture moved = waitFor("the tank ten ticks up", [&](const Picture& p) {
-        return tankBottom(p) <= startRow - 24;
-    });
+    const Picture moved = waitFor("the tank ten ticks up",
+                                  [&](const Picture& p) { return tankBottom(p) <= startRow - 24; });
     EXPECT_NEAR(tankBottom(moved), startRow - 25, 1);
 
     releaseKey(display, "w");
@@ -256,7 +287,8 @@ TEST_F(Play, PauseFreezesTheWorldAndEachStepIsOneTick)
     for (int k = 1; k <= 4; ++k) {
         tapKey(display, "period");
         const int expected = startRow - (5 * k) / 2;
-        const Picture p = waitFor("one more step", [&](const Picture& q) { return tankBottom(q) <= expected + 1; });
+        const Picture p = waitFor("one more step",
+                                  [&](const Picture& q) { return tankBottom(q) <= expected + 1; });
         EXPECT_NEAR(tankBottom(p), expected, 1) << "after " << k << " steps";
     }
     EXPECT_NEAR(tankBottom(settled()), startRow - 10, 1);
@@ -273,12 +305,14 @@ TEST_F(Play, FireCutsANotchAndNewGameRestoresIt)
     tapKey(display, "slash");
     tapKey(display, "j");
     tapTimes("period", 30);  // enough for the shell to reach the wall, 6.8 units at 0.25 a tick
-    const Picture cut = waitFor("a notch in the wall", [](const Picture& p) { return share(p, notch, isBright) > 0.7; });
+    const Picture cut = waitFor("a notch in the wall",
+                                [](const Picture& p) { return share(p, notch, isBright) > 0.7; });
     for (const Rect& r : besideNotch)
         EXPECT_GT(share(cut, r, isBrick), 0.9) << "only two units of wall go";
 
     tapKey(display, "n");
-    const Picture restored = waitFor("the wall whole again", [](const Picture& p) { return share(p, notch, isBrick) > 0.9; });
+    const Picture restored = waitFor(
+        "the wall whole again", [](const Picture& p) { return share(p, notch, isBrick) > 0.9; });
     EXPECT_TRUE(looksLike(start, restored));
 }
 
@@ -286,18 +320,21 @@ TEST_F(Play, LightingAndOutlineKeysChangeThePictureAndBack)
 {
     tapKey(display, "slash");
     tapKey(display, "l");
-    const Picture unlit = waitFor("the unlit field", [](const Picture& p) { return count(p, middleWall, isBrick) == 0; });
+    const Picture unlit = waitFor(
+        "the unlit field", [](const Picture& p) { return count(p, middleWall, isBrick) == 0; });
     EXPECT_GT(share(unlit, middleWall, isDark), 0.95);
     EXPECT_EQ(count(unlit, wholeWindow, isYellow), 0);
     tapKey(display, "l");
     waitFor("the lit field as at the start", [&](const Picture& p) { return looksLike(start, p); });
 
     tapKey(display, "p");
-    const Picture outlined = waitFor("outlines", [](const Picture& p) { return share(p, middleWall, isBrick) < 0.5; });
+    const Picture outlined =
+        waitFor("outlines", [](const Picture& p) { return share(p, middleWall, isBrick) < 0.5; });
     EXPECT_GT(share(outlined, middleWall, isBright), 0.4);
     EXPECT_GT(count(outlined, middleWall, isBrick), 100) << "the bricks' edges";
     tapKey(display, "p");
-    waitFor("filled polygons as at the start", [&](const Picture& p) { return looksLike(start, p); });
+    waitFor("filled polygons as at the start",
+            [&](const Picture& p) { return looksLike(start, p); });
 }
 
 TEST_F(Play, DragOrbitsTheCameraAndResetFacesDownAgain)
@@ -305,7 +342,8 @@ TEST_F(Play, DragOrbitsTheCameraAndResetFacesDownAgain)
     tapKey(display, "slash");
     // A quarter of the width: 45 degrees of yaw.
     dragPointer(display, frame.x + 400, frame.y + 400, frame.x + 600, frame.y + 400, 10);
-    waitFor("the field turned", [&](const Picture& p) { return changed(start, p, lowerField) > 0.05; });
+    waitFor("the field turned",
+            [&](const Picture& p) { return changed(start, p, lowerField) > 0.05; });
     tapKey(display, "r");
     waitFor("the view from above again", [&](const Picture& p) { return looksLike(start, p); });
 }
@@ -333,7 +371,8 @@ TEST_F(Play, RandomKeysAndDragsLeaveItClean)
     for (int event = 0; event < 400; ++event) {
         if (random() % 16 == 0) {
             auto spot = [&] { return int(100 + random() % 600); };
-            dragPointer(display, frame.x + spot(), frame.y + spot(), frame.x + spot(), frame.y + spot(), 4);
+            dragPointer(display, frame.x + spot(), frame.y + spot(), frame.x + spot(),
+                        frame.y + spot(), 4);
         } else {
             const int k = int(random() % std::size(keys));
             if (k >= movementKeys)

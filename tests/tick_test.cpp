@@ -25,8 +25,8 @@ TEST(CellIndex, TruncatesTowardZero)
     EXPECT_EQ(cellIndex(-12.0f, 14.1), 4);
     EXPECT_EQ(cellIndex(-12.6f, 12.45), 0);  // -0.3 cells is row 0, never -1
     EXPECT_EQ(cellIndex(-13.0f, 13.0), 0);
-    EXPECT_EQ(cellIndex(0.5f, 13.0), 27);    // a boundary belongs to the cell above it
-    EXPECT_EQ(cellIndex(12.0f, 14.1), 52);   // one past the grid; reads as empty
+    EXPECT_EQ(cellIndex(0.5f, 13.0), 27);   // a boundary belongs to the cell above it
+    EXPECT_EQ(cellIndex(12.0f, 14.1), 52);  // one past the grid; reads as empty
 }
 
 TEST(StepTank, StepsOncePastTheBoundAndNoFurther)
