@@ -79,9 +79,10 @@ struct GameState {
     int32_t gridList, tankList, shellList, brickList, baseList;  // display-list names
 };
 
-// The live game. Every access from either thread holds gameMutex.
+// The live game. Every access from either thread holds gameMutex, which is never destroyed:
+// the process may end while a thread holds it or waits for it.
 extern GameState gameState;
-extern std::mutex gameMutex;
+extern std::mutex& gameMutex;
 
 // Rounds to the nearest whole number, halves away from zero.
 float snapToCell(float v);
