@@ -22,13 +22,25 @@ void pause10ms()
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
 }
 
-std::vector<char*> environmentWithout(const char* name)
+bool namesVariable(const char* entry, const char* name, size_t length)
+{
+    return std::strncmp(entry, name, length) == 0 && entry[length] == '=';
+}
+
+// This process's environment without the variable `without` (when not empty) and
+// with the NAME=value entries of `added` in place of any it had.
+std::vector<char*> childEnvironment(const char* without, const std::vector<std::string>& added)
 {
     std::vector<char*> env;
-    const size_t len = std::strlen(name);
-    for (char** e = environ; *e; ++e)
-        if (std::strncmp(*e, name, len) != 0 || (*e)[len] != '=')
+    for (char** e = environ; *e; ++e) {
+        bool keep = !*without || !namesVariable(*e, without, std::strlen(without));
+        for (const std::string& a : added)
+            keep = keep && !namesVariable(*e, a.c_str(), a.find('='));
+        if (keep)
             env.push_back(*e);
+    }
+    for (const std::string& a : added)
+        env.push_back(const_cast<char*>(a.c_str()));
     env.push_back(nullptr);
     return env;
 }
@@ -53,7 +65,7 @@ void collectTitled(Display* display, Window window, const char* title, std::vect
 
 }  // namespace
 
-GameProcess startGame(bool withDisplay)
+GameProcess startGame(bool withDisplay, const std::vector<std::string>& addedEnvironment)
 {
     GameProcess game;
     int pipeFds[2];
@@ -64,7 +76,7 @@ GameProcess startGame(bool withDisplay)
     posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDERR_FILENO);
     posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
     char* argv[] = {const_cast<char*>(TANKS_BINARY), nullptr};
-    std::vector<char*> env = environmentWithout(withDisplay ? "" : "DISPLAY");
+    std::vector<char*> env = childEnvironment(withDisplay ? "" : "DISPLAY", addedEnvironment);
     if (posix_spawn(&game.pid, TANKS_BINARY, &actions, nullptr, argv, env.data()) != 0)
         game.pid = -1;
     posix_spawn_file_actions_destroy(&actions);

@@ -10,7 +10,9 @@
 #include <cstdlib>
 #include <functional>
 #include <random>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "game_process.h"
 
@@ -53,6 +55,10 @@ bool isGreen(uint32_t p)
 {
     return green(p) > red(p) + 60 && green(p) > blue(p) + 60;
 }
+bool isBlue(uint32_t p)
+{
+    return blue(p) > red(p) + 40 && blue(p) >= green(p);
+}
 
 // The floor grid's lines are lit by whatever normal the previous frame left
 // current, so their grey varies from frame to frame: pictures are compared by class.
@@ -87,6 +93,8 @@ const Rect playerStart{265, 670, 335, 735};
 // row of cells, below the next row's near face, and the cells either side.
 const Rect notch{282, 517, 318, 524};
 const Rect besideNotch[] = {{240, 517, 270, 524}, {330, 517, 345, 524}};
+// The three entry points along the top, clear of the status line.
+const Rect entryRow{50, 70, 750, 135};
 // What no enemy or enemy shell reaches in the few dozen ticks a test runs.
 const Rect lowerField{0, 330, 800, 800};
 
@@ -151,6 +159,7 @@ protected:
     GameProcess game;
     Picture start;
     bool repeatWas = true;
+    std::vector<std::string> gameEnvironment;  // NAME=value entries added to the game's
 
     void SetUp() override
     {
@@ -163,7 +172,7 @@ protected:
         repeatWas = keyRepeatOn(display);
         setKeyRepeat(display, false);
         waitUntilNoGameWindow();
-        game = startGame();
+        game = startGame(true, gameEnvironment);
         ASSERT_GT(game.pid, 0);
         ASSERT_EQ(findWindows(display, TANKS_BINARY, hangGuard, &window), 1);
         frame = windowGeometry(display, window);
@@ -346,6 +355,36 @@ TEST_F(Play, DragOrbitsTheCameraAndResetFacesDownAgain)
             [&](const Picture& p) { return changed(start, p, lowerField) > 0.05; });
     tapKey(display, "r");
     waitFor("the view from above again", [&](const Picture& p) { return looksLike(start, p); });
+}
+
+TEST_F(Play, EnemiesEnterAlongTheTop)
+{
+    waitFor("an enemy at an entry point",
+            [](const Picture& p) { return count(p, entryRow, isBlue) > 200; });
+}
+
+// The enemy thread refused at start, by a library preloaded into the game.
+class PlayWithoutTheEnemyThread : public Play {
+protected:
+    PlayWithoutTheEnemyThread()
+    {
+        gameEnvironment.push_back("LD_PRELOAD=" FAIL_THREAD_START_LIBRARY);
+        // AddressSanitizer wants its runtime loaded first; the preloaded library needs none.
+        const char* asanOptions = std::getenv("ASAN_OPTIONS");
+        gameEnvironment.push_back(std::string("ASAN_OPTIONS=") + (asanOptions ? asanOptions : "") +
+                                  ":verify_asan_link_order=0");
+    }
+};
+
+// The window stays up and the tank drives; no enemy ever enters.
+TEST_F(PlayWithoutTheEnemyThread, TheGameGoesOnWithoutEnemies)
+{
+    const int startRow = tankBottom(start);
+    holdKey(display, "w");
+    waitFor("the tank driving", [&](const Picture& p) { return tankBottom(p) < startRow - 20; });
+    releaseKey(display, "w");
+    EXPECT_EQ(count(settled(), entryRow, isBlue), 0);
+    EXPECT_EQ(count(start, entryRow, isBlue), 0);
 }
 
 TEST_F(Play, QuitEndsTheGameWithStatusZero)
