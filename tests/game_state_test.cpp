@@ -1,4 +1,5 @@
-// The lifetime of the game's mutex: the process may end while a thread holds it or waits for it.
+// The shared helpers of the game record, and the lifetime of the game's mutex: the process may
+// end while a thread holds it or waits for it.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -26,6 +27,20 @@ void sleepForever()
 }
 
 }  // namespace
+
+TEST(HeadingDirection, FacesAlongEachHeadingAndNowhereForOthers)
+{
+    const struct {
+        int32_t heading;
+        int ux, uy;
+    } cases[] = {{0, 0, 1}, {90, -1, 0}, {180, 0, -1}, {270, 1, 0}, {45, 0, 0}, {-90, 0, 0}};
+    for (const auto& c : cases) {
+        int ux = 7, uy = 7;
+        headingDirection(c.heading, ux, uy);
+        EXPECT_EQ(ux, c.ux) << c.heading;
+        EXPECT_EQ(uy, c.uy) << c.heading;
+    }
+}
 
 TEST(NeverDestroyed, BuildsItsObjectAndNeverDestroysIt)
 {

@@ -29,6 +29,20 @@ TEST(CellIndex, TruncatesTowardZero)
     EXPECT_EQ(cellIndex(12.0f, 14.1), 52);  // one past the grid; reads as empty
 }
 
+// Far off the grid the index stops one cell outside it, where everything reads as empty,
+// rather than overflowing the conversion to int.
+TEST(CellIndex, StopsOneCellOutsideTheGrid)
+{
+    EXPECT_EQ(cellIndex(-1.5f, -12.0), -1);
+    EXPECT_EQ(cellIndex(-3e9f, 13.0), -1);
+    EXPECT_EQ(cellIndex(3e9f, 13.0), gridCells);
+    GameState g = emptyField();
+    g.bricks.cells[0][0] = 1;
+    g.bricks.cells[gridCells - 1][gridCells - 1] = 1;
+    EXPECT_FALSE(brickAt(g.bricks, cellIndex(-3e9f, 13.0), 0));
+    EXPECT_FALSE(brickAt(g.bricks, cellIndex(3e9f, 13.0), gridCells - 1));
+}
+
 TEST(StepTank, StepsOncePastTheBoundAndNoFurther)
 {
     GameState g = playerMoving(-4.0f, -12.0f, moveDown);
