@@ -1,19 +1,15 @@
 // tanks: a 3-D tank battle for one player at one keyboard.
 #include <GL/glut.h>
 
-#include <thread>
-
 #include "app/game_loop.h"
 #include "app/start_up.h"
-#include "game/commander.h"
 #include "render/scene.h"
 
 int main(int argc, char** argv)
 {
     openGameWindow(&argc, argv);
     registerCallbacks(drawFrame, simulationTick);
-    // Never joined: it ends with the process.
-    std::thread(enemyCommander).detach();
+    startEnemyCommander();
     glutMainLoop();
     return 0;
 }

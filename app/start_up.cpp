@@ -2,7 +2,11 @@
 
 #include <GL/glut.h>
 
+#include <system_error>
+#include <thread>
+
 #include "app/keyboard.h"
+#include "game/commander.h"
 #include "render/scene.h"
 
 void openGameWindow(int* argc, char** argv)
@@ -24,4 +28,13 @@ void registerCallbacks(void (*display)(), void (*idle)())
     glutKeyboardFunc(onKeyDown);
     glutKeyboardUpFunc(onKeyUp);
     glutIdleFunc(idle);
+}
+
+void startEnemyCommander()
+{
+    try {
+        std::thread(enemyCommander).detach();
+    } catch (const std::system_error&) {
+        // Out of threads: the game plays on without its enemies.
+    }
 }

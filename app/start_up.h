@@ -8,3 +8,8 @@ void openGameWindow(int* argc, char** argv);
 // Every GLUT callback, in the order they are documented; display and idle are
 // drawFrame and simulationTick in the game.
 void registerCallbacks(void (*display)(), void (*idle)());
+
+// The enemy commander on a thread of its own, never joined: it ends with the process. Should
+// the thread not start, the game goes on without it: no enemies ever enter and the player is
+// never respawned.
+void startEnemyCommander();

@@ -51,7 +51,7 @@ void setUpBusyScene(GameState& g)
     placeShell(g.player, 1, 2, -7, moveRight);
 
     EnemyTank* e = g.enemies;
-    placeTank(e[0], -12, 12, moveRight);  // along the entry row
+    placeTank(e[0], -12, 12, moveRight);   // along the entry row
     placeShell(e[0], 0, -8, 8, moveDown);  // down the gap between the left pillars
     placeShell(e[0], 1, -8, 4, moveDown);
     placeTank(e[1], 4, 12, moveLeft);

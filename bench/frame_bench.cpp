@@ -98,7 +98,8 @@ BENCHMARK(BM_ClearAndSwap)->Apply(asFrameBenchmark);
 int main(int argc, char** argv)
 {
     openBusyWindow(argc, argv);
-    benchmark::AddCustomContext("GL renderer", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+    benchmark::AddCustomContext("GL renderer",
+                                reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -68,7 +68,8 @@ void drawFirstFrameAndExit()
     drawFrame();
     glFinish();
     const long long now =
-        std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch()).count();
+        std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch())
+            .count();
     std::printf("%.2f\n", double(now - launchedAt) / 1e6);
     std::fflush(stdout);
     std::_Exit(0);

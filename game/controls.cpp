@@ -31,31 +31,18 @@ KeyEffect pressKey(GameState& g, unsigned char key)
         return keyNoEffect;
     }
     switch (key) {
-    case 'j':
-        launchShell(g.player);
-        return keyNoEffect;
-    case 'l':
-        g.lightingOn = toggled(g.lightingOn);
-        return keyApplyLighting;
-    case 'p':
-        g.filledPolygons = toggled(g.filledPolygons);
-        return keyApplyPolygonMode;
-    case 'n':
-        resetGame(g);
-        return keyNoEffect;
-    case 'q':
-        return keyQuit;
+    case 'j': launchShell(g.player); return keyNoEffect;
+    case 'l': g.lightingOn = toggled(g.lightingOn); return keyApplyLighting;
+    case 'p': g.filledPolygons = toggled(g.filledPolygons); return keyApplyPolygonMode;
+    case 'n': resetGame(g); return keyNoEffect;
+    case 'q': return keyQuit;
     case 'r':
         g.cameraPitch = 0.0f;
         g.cameraYaw = 0.0f;
         return keyNoEffect;
-    case '/':
-        g.paused = toggled(g.paused);
-        return keyApplyPause;
-    case '.':
-        return g.paused ? keyRunTick : keyNoEffect;
-    default:
-        return keyNoEffect;
+    case '/': g.paused = toggled(g.paused); return keyApplyPause;
+    case '.': return g.paused ? keyRunTick : keyNoEffect;
+    default: return keyNoEffect;
     }
 }
 

@@ -2,8 +2,19 @@
 
 #include <cmath>
 
+#include "game/never_destroyed.h"
+
 GameState gameState;
-std::mutex gameMutex;
+
+namespace {
+
+// "q" exits while holding the lock and closing the window can end the process while the
+// commander holds it, so the mutex must outlive every static destructor that exit runs.
+NeverDestroyed<std::mutex> gameMutexHolder;
+
+}  // namespace
+
+std::mutex& gameMutex = gameMutexHolder.object;
 
 float snapToCell(float v)
 {

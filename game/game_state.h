@@ -24,10 +24,10 @@ struct BrickGrid {
 
 // A tank's two shells as parallel arrays: shell k is index k of every array.
 struct Shells {
-    uint8_t active[shellsPerTank];     // 1 while in flight; set last at launch
-    int32_t heading[shellsPerTank];    // degrees, for drawing only
-    float pos[shellsPerTank][2];       // x, y in world units
-    float vel[shellsPerTank][2];       // dx, dy in world units per tick
+    uint8_t active[shellsPerTank];   // 1 while in flight; set last at launch
+    int32_t heading[shellsPerTank];  // degrees, for drawing only
+    float pos[shellsPerTank][2];     // x, y in world units
+    float vel[shellsPerTank][2];     // dx, dy in world units per tick
 };
 
 struct Tank {
@@ -70,18 +70,19 @@ struct GameState {
     uint8_t paused;    // the tick is off GLUT's idle callback
 
     // view
-    float cameraPitch;  // degrees about x
-    float cameraYaw;    // degrees about y
-    int32_t mouseLastX, mouseLastY;       // window pixels
-    int32_t windowWidth, windowHeight;    // pixels, 0 until the first reshape
-    uint8_t filledPolygons = 1;           // else outlines
+    float cameraPitch;                  // degrees about x
+    float cameraYaw;                    // degrees about y
+    int32_t mouseLastX, mouseLastY;     // window pixels
+    int32_t windowWidth, windowHeight;  // pixels, 0 until the first reshape
+    uint8_t filledPolygons = 1;         // else outlines
     uint8_t lightingOn = 1;
     int32_t gridList, tankList, shellList, brickList, baseList;  // display-list names
 };
 
-// The live game. Every access from either thread holds gameMutex.
+// The live game. Every access from either thread holds gameMutex, which is never destroyed:
+// the process may end while a thread holds it or waits for it.
 extern GameState gameState;
-extern std::mutex gameMutex;
+extern std::mutex& gameMutex;
 
 // Rounds to the nearest whole number, halves away from zero.
 float snapToCell(float v);

@@ -43,8 +43,14 @@ void emitBoxes(const Box* boxes, int count)
 Box makeBox(float xmin, float xmax, float ymin, float ymax, float zmin, float zmax)
 {
     return Box{{
-        {xmin, ymin, zmax}, {xmax, ymin, zmax}, {xmax, ymax, zmax}, {xmin, ymax, zmax},
-        {xmin, ymin, zmin}, {xmax, ymin, zmin}, {xmax, ymax, zmin}, {xmin, ymax, zmin},
+        {xmin, ymin, zmax},
+        {xmax, ymin, zmax},
+        {xmax, ymax, zmax},
+        {xmin, ymax, zmax},
+        {xmin, ymin, zmin},
+        {xmax, ymin, zmin},
+        {xmax, ymax, zmin},
+        {xmin, ymax, zmin},
     }};
 }
 

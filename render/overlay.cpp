@@ -37,14 +37,15 @@ void fillHudText(const GameState& g, char (&hudText)[hudTextLength])
 
 void drawHud(const GameState& g)
 {
-    const int width = g.windowWidth;
-    const int height = g.windowHeight;
-    if (width <= 0 || height <= 0)
+    // Set before anything is skipped: unlit models draw in the current colour, which must not
+    // depend on whether an earlier frame had a size.
+    glColor4fv(black);
+    if (g.windowWidth <= 0 || g.windowHeight <= 0)
         return;  // an empty window has no pixels, and its projection would be degenerate
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    gluOrtho2D(0, width, 0, height);
+    gluOrtho2D(0, g.windowWidth, 0, g.windowHeight);
 
     char hudText[hudTextLength];
     fillHudText(g, hudText);
@@ -53,8 +54,7 @@ void drawHud(const GameState& g)
     // to be black in both lighting states, so lighting is off while it is placed.
     const GLboolean lit = glIsEnabled(GL_LIGHTING);
     glDisable(GL_LIGHTING);
-    glColor4fv(black);
-    glRasterPos2i(20, height - 60);
+    glRasterPos2i(20, g.windowHeight - 60);
     drawText(hudText);
     glRasterPos2i(20, 60);
     if (g.gameOver)

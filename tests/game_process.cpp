@@ -23,13 +23,25 @@ void pause10ms()
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
 }
 
-std::vector<char*> environmentWithout(const char* name)
+bool namesVariable(const char* entry, const char* name, size_t length)
+{
+    return std::strncmp(entry, name, length) == 0 && entry[length] == '=';
+}
+
+// This process's environment without the variable `without` (when not empty) and
+// with the NAME=value entries of `added` in place of any it had.
+std::vector<char*> childEnvironment(const char* without, const std::vector<std::string>& added)
 {
     std::vector<char*> env;
-    const size_t len = std::strlen(name);
-    for (char** e = environ; *e; ++e)
-        if (std::strncmp(*e, name, len) != 0 || (*e)[len] != '=')
+    for (char** e = environ; *e; ++e) {
+        bool keep = !*without || !namesVariable(*e, without, std::strlen(without));
+        for (const std::string& a : added)
+            keep = keep && !namesVariable(*e, a.c_str(), a.find('='));
+        if (keep)
             env.push_back(*e);
+    }
+    for (const std::string& a : added)
+        env.push_back(const_cast<char*>(a.c_str()));
     env.push_back(nullptr);
     return env;
 }
@@ -76,7 +88,7 @@ const char* gameTitle()
     return environmentOr("TANKS_GAME_TITLE", gameFile());
 }
 
-GameProcess startGame(bool withDisplay)
+GameProcess startGame(bool withDisplay, const std::vector<std::string>& addedEnvironment)
 {
     GameProcess game;
     int pipeFds[2];
@@ -89,7 +101,7 @@ GameProcess startGame(bool withDisplay)
     const char* launcher = environmentOr("TANKS_GAME_LAUNCHER", nullptr);
     char* withLauncher[] = {const_cast<char*>(launcher), const_cast<char*>(gameFile()), nullptr};
     char** argv = launcher ? withLauncher : withLauncher + 1;
-    std::vector<char*> env = environmentWithout(withDisplay ? "" : "DISPLAY");
+    std::vector<char*> env = childEnvironment(withDisplay ? "" : "DISPLAY", addedEnvironment);
     if (posix_spawnp(&game.pid, argv[0], &actions, nullptr, argv, env.data()) != 0)
         game.pid = -1;
     posix_spawn_file_actions_destroy(&actions);
@@ -182,7 +194,8 @@ Picture capturePicture(Display* display, Window window)
         for (int x = 0; x < image->width; ++x) {
             const unsigned long p = XGetPixel(image, x, y);
             const uint32_t r = uint32_t((p & image->red_mask) >> __builtin_ctzl(image->red_mask));
-            const uint32_t g = uint32_t((p & image->green_mask) >> __builtin_ctzl(image->green_mask));
+            const uint32_t g =
+                uint32_t((p & image->green_mask) >> __builtin_ctzl(image->green_mask));
             const uint32_t b = uint32_t((p & image->blue_mask) >> __builtin_ctzl(image->blue_mask));
             picture.pixels.push_back(r << 16 | g << 8 | b);
         }

@@ -24,8 +24,9 @@ const char* gameFile();
 const char* gameTitle();
 
 // Starts the game with its path as the only argument; without a display when
-// withDisplay is false.
-GameProcess startGame(bool withDisplay = true);
+// withDisplay is false, and with the NAME=value entries of addedEnvironment.
+GameProcess startGame(bool withDisplay = true,
+                      const std::vector<std::string>& addedEnvironment = {});
 
 // Waits for the child to end, for at most the given seconds (a guard against
 // a hang, not a measurement). Returns its wait status, or -1 if it still runs.

@@ -30,7 +30,8 @@ TEST(Level, HasExactlyTheLayoutCells)
         for (int j = 0; j < gridCells; ++j) {
             layoutCells += isLevelCell(i, j);
             ASSERT_EQ(g.bricks.cells[i][j], isLevelCell(i, j) ? 1 : 0) << i << "," << j;
-            ASSERT_EQ(g.bricks.cells[i][j], g.bricks.cells[gridCells - 1 - i][j]) << "mirror " << i << "," << j;
+            ASSERT_EQ(g.bricks.cells[i][j], g.bricks.cells[gridCells - 1 - i][j])
+                << "mirror " << i << "," << j;
         }
     EXPECT_EQ(layoutCells, 896);  // no two rectangles overlap
 }
@@ -45,10 +46,10 @@ TEST(Level, LeavesThePocketsLanesAndEntryPointsFree)
                     return false;
         return true;
     };
-    EXPECT_TRUE(emptyBlock(24, 27, 0, 3));   // the base's pocket
-    EXPECT_TRUE(emptyBlock(16, 19, 0, 3));   // the player's start
-    EXPECT_TRUE(emptyBlock(0, 51, 48, 51));  // the entry band
-    EXPECT_TRUE(emptyBlock(22, 29, 16, 23)); // the gap in the middle wall
+    EXPECT_TRUE(emptyBlock(24, 27, 0, 3));    // the base's pocket
+    EXPECT_TRUE(emptyBlock(16, 19, 0, 3));    // the player's start
+    EXPECT_TRUE(emptyBlock(0, 51, 48, 51));   // the entry band
+    EXPECT_TRUE(emptyBlock(22, 29, 16, 23));  // the gap in the middle wall
     // The pocket is walled left, right and above.
     EXPECT_TRUE(g.bricks.cells[23][0] && g.bricks.cells[28][0] && g.bricks.cells[25][4]);
     EXPECT_TRUE(g.bricks.cells[0][16] && g.bricks.cells[51][23]);

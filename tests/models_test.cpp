@@ -27,10 +27,12 @@ Vertex areaVector(const std::vector<Vertex>& p)
 
 // Checks one block of a model: its bounds, and that its surface is the six faces of that
 // block, each wound counter-clockwise seen from outside and covering the whole face.
-void expectBlock(const std::vector<std::vector<Vertex>>& polygons, const Bounds& want, const char* what)
+void expectBlock(const std::vector<std::vector<Vertex>>& polygons, const Bounds& want,
+                 const char* what)
 {
     expectBounds(boundsOf(polygons, 0, polygons.size()), want, what);
-    const float size[3] = {want.hi[0] - want.lo[0], want.hi[1] - want.lo[1], want.hi[2] - want.lo[2]};
+    const float size[3] = {want.hi[0] - want.lo[0], want.hi[1] - want.lo[1],
+                           want.hi[2] - want.lo[2]};
     float facing[6] = {};  // area facing +x, -x, +y, -y, +z, -z
     for (const auto& p : polygons) {
         const Vertex n = areaVector(p);
@@ -63,7 +65,8 @@ void expectBlocks(int32_t list, const std::vector<Bounds>& blocks, const char* w
     ASSERT_EQ(c.polygons.size() % blocks.size(), 0u) << what;
     const size_t perBlock = c.polygons.size() / blocks.size();
     // Each quad arrives whole or as two triangles, depending on the GL.
-    EXPECT_TRUE(perBlock == 6 || perBlock == 12) << what << ": " << perBlock << " polygons per block";
+    EXPECT_TRUE(perBlock == 6 || perBlock == 12)
+        << what << ": " << perBlock << " polygons per block";
     for (size_t b = 0; b < blocks.size(); ++b) {
         const std::vector<std::vector<Vertex>> block(c.polygons.begin() + long(b * perBlock),
                                                      c.polygons.begin() + long((b + 1) * perBlock));
@@ -110,7 +113,8 @@ TEST(Models, GridIsTheFieldInUnitSquares)
         const float along = horizontal ? a.y : a.x;
         EXPECT_NEAR(along, -13.0f + float(k % 27), tolerance) << "line " << k;
         EXPECT_NEAR(horizontal ? b.y : b.x, along, tolerance) << "line " << k;
-        EXPECT_NEAR(std::fabs((horizontal ? b.x : b.y) - (horizontal ? a.x : a.y)), 26.0f, tolerance);
+        EXPECT_NEAR(std::fabs((horizontal ? b.x : b.y) - (horizontal ? a.x : a.y)), 26.0f,
+                    tolerance);
         EXPECT_NEAR(std::min(horizontal ? a.x : a.y, horizontal ? b.x : b.y), -13.0f, tolerance);
         seen.insert({horizontal ? 'h' : 'v', int(std::lround(along))});
     }

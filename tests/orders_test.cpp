@@ -26,9 +26,10 @@ TEST(LaunchShell, StartsAheadOnTheLane)
         int32_t heading;
         float sx, sy;
     } cases[] = {
-        {-4.0f, -12.0f, 0, -4.0f, -11.8f}, {2.0f, 3.3f, 0, 2.0f, 4.2f}, {2.0f, 3.8f, 0, 2.0f, 4.2f},
-        {2.0f, 4.3f, 0, 2.0f, 5.2f},       {-7.6f, 1.0f, 270, -6.8f, 1.0f},
-        {0.0f, 0.0f, 90, -0.2f, 0.0f},     {0.0f, 0.0f, 180, 0.0f, -0.2f},
+        {-4.0f, -12.0f, 0, -4.0f, -11.8f}, {2.0f, 3.3f, 0, 2.0f, 4.2f},
+        {2.0f, 3.8f, 0, 2.0f, 4.2f},       {2.0f, 4.3f, 0, 2.0f, 5.2f},
+        {-7.6f, 1.0f, 270, -6.8f, 1.0f},   {0.0f, 0.0f, 90, -0.2f, 0.0f},
+        {0.0f, 0.0f, 180, 0.0f, -0.2f},
     };
     for (const Case& c : cases) {
         Tank t = tankAt(c.x, c.y, c.heading);

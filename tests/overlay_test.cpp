@@ -62,7 +62,8 @@ TEST(HudPixels, TextIsBlackLitOrNotAndFollowsTheWindowSize)
         EXPECT_EQ(glIsEnabled(GL_LIGHTING), GLboolean(lit)) << "lighting not restored";
         EXPECT_GT(blackIn(f, statusBand(g)), 100) << "lit " << lit;
         if (lit) {
-            EXPECT_EQ(f.countBlack(0, 0, g.windowWidth - 1, g.windowHeight - 1), blackIn(f, statusBand(g)));
+            EXPECT_EQ(f.countBlack(0, 0, g.windowWidth - 1, g.windowHeight - 1),
+                      blackIn(f, statusBand(g)));
         }
     }
     applyLighting(true);
@@ -77,6 +78,24 @@ TEST(HudPixels, GameOverShownOnlyWhileTheGameIsOver)
     const Frame f = drawAndRead(g);
     EXPECT_GT(blackIn(f, gameOverBand), 50);
     EXPECT_GT(blackIn(f, statusBand(g)), 100);
+}
+
+// Unlit models draw in the current colour, so it must not depend on whether a frame had a size.
+TEST(HudPixels, LeavesTheColourBlackWhateverTheWindowSize)
+{
+    USE_TEST_WINDOW(800, 800);
+    GameState g = startState();
+    const int sizes[][2] = {{800, 800}, {0, 0}, {800, 0}, {0, 800}};
+    for (const auto& size : sizes) {
+        g.windowWidth = size[0];
+        g.windowHeight = size[1];
+        glColor4f(1, 0.5f, 0.25f, 1);
+        drawHud(g);
+        float colour[4];
+        glGetFloatv(GL_CURRENT_COLOR, colour);
+        for (int k = 0; k < 4; ++k)
+            EXPECT_EQ(colour[k], k < 3 ? 0.0f : 1.0f) << size[0] << " x " << size[1];
+    }
 }
 
 TEST(HudPixels, LeavesTheMatricesAsItFoundThem)

@@ -10,22 +10,55 @@
 #include <cstdlib>
 #include <functional>
 #include <random>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "game_process.h"
 
 namespace {
 
 // Colour classes rather than exact shades, which follow the lights.
-int red(uint32_t p) { return int(p >> 16 & 0xff); }
-int green(uint32_t p) { return int(p >> 8 & 0xff); }
-int blue(uint32_t p) { return int(p & 0xff); }
-bool isBright(uint32_t p) { return std::min({red(p), green(p), blue(p)}) > 230; }
-bool isDark(uint32_t p) { return std::max({red(p), green(p), blue(p)}) < 90; }
-bool isGrey(uint32_t p) { return std::max({red(p), green(p), blue(p)}) - std::min({red(p), green(p), blue(p)}) < 24; }
-bool isBrick(uint32_t p) { return red(p) > green(p) + 30 && green(p) > blue(p) + 15; }
-bool isYellow(uint32_t p) { return red(p) > 80 && std::abs(red(p) - green(p)) < 16 && blue(p) + 30 < red(p); }
-bool isGreen(uint32_t p) { return green(p) > red(p) + 60 && green(p) > blue(p) + 60; }
+int red(uint32_t p)
+{
+    return int(p >> 16 & 0xff);
+}
+int green(uint32_t p)
+{
+    return int(p >> 8 & 0xff);
+}
+int blue(uint32_t p)
+{
+    return int(p & 0xff);
+}
+bool isBright(uint32_t p)
+{
+    return std::min({red(p), green(p), blue(p)}) > 230;
+}
+bool isDark(uint32_t p)
+{
+    return std::max({red(p), green(p), blue(p)}) < 90;
+}
+bool isGrey(uint32_t p)
+{
+    return std::max({red(p), green(p), blue(p)}) - std::min({red(p), green(p), blue(p)}) < 24;
+}
+bool isBrick(uint32_t p)
+{
+    return red(p) > green(p) + 30 && green(p) > blue(p) + 15;
+}
+bool isYellow(uint32_t p)
+{
+    return red(p) > 80 && std::abs(red(p) - green(p)) < 16 && blue(p) + 30 < red(p);
+}
+bool isGreen(uint32_t p)
+{
+    return green(p) > red(p) + 60 && green(p) > blue(p) + 60;
+}
+bool isBlue(uint32_t p)
+{
+    return blue(p) > red(p) + 40 && blue(p) >= green(p);
+}
 
 // The floor grid's lines are lit by whatever normal the previous frame left
 // current, so their grey varies from frame to frame: pictures are compared by class.
@@ -52,14 +85,16 @@ struct Rect {
 const Rect wholeWindow{0, 0, 800, 800};
 const Rect statusLine{15, 40, 400, 65};
 const Rect margins[] = {{0, 100, 55, 800}, {745, 100, 800, 800}, {0, 745, 800, 800}};
-const Rect emptyFloor{80, 560, 240, 720};       // bottom-left, between the wall and the edge
-const Rect middleWall{100, 440, 330, 510};      // the wall's left half
+const Rect emptyFloor{80, 560, 240, 720};   // bottom-left, between the wall and the edge
+const Rect middleWall{100, 440, 330, 510};  // the wall's left half
 const Rect baseArea{380, 685, 420, 725};
 const Rect playerStart{265, 670, 335, 735};
 // Where the first shell from the start cuts the wall: the floor under the cut
 // row of cells, below the next row's near face, and the cells either side.
 const Rect notch{282, 517, 318, 524};
 const Rect besideNotch[] = {{240, 517, 270, 524}, {330, 517, 345, 524}};
+// The three entry points along the top, clear of the status line.
+const Rect entryRow{50, 70, 750, 135};
 // What no enemy or enemy shell reaches in the few dozen ticks a test runs.
 const Rect lowerField{0, 330, 800, 800};
 
@@ -124,6 +159,7 @@ protected:
     GameProcess game;
     Picture start;
     bool repeatWas = true;
+    std::vector<std::string> gameEnvironment;  // NAME=value entries added to the game's
 
     void SetUp() override
     {
@@ -136,7 +172,7 @@ protected:
         repeatWas = keyRepeatOn(display);
         setKeyRepeat(display, false);
         waitUntilNoGameWindow();
-        game = startGame();
+        game = startGame(true, gameEnvironment);
         ASSERT_GT(game.pid, 0);
         ASSERT_EQ(findWindows(display, gameTitle(), hangGuard, &window), 1);
         frame = windowGeometry(display, window);
@@ -163,7 +199,8 @@ protected:
     // Asks for redraws and reads the window until `ready` holds.
     Picture waitFor(const char* what, const std::function<bool(const Picture&)>& ready)
     {
-        const auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(hangGuard);
+        const auto until =
+            std::chrono::steady_clock::now() + std::chrono::duration<double>(hangGuard);
         Picture p;
         do {
             askForRedraw(display, window);
@@ -186,9 +223,11 @@ protected:
     Picture settled()
     {
         tapKey(display, "l");
-        waitFor("the unlit field", [](const Picture& p) { return count(p, middleWall, isBrick) == 0; });
+        waitFor("the unlit field",
+                [](const Picture& p) { return count(p, middleWall, isBrick) == 0; });
         tapKey(display, "l");
-        return waitFor("the lit field", [](const Picture& p) { return share(p, middleWall, isBrick) > 0.9; });
+        return waitFor("the lit field",
+                       [](const Picture& p) { return share(p, middleWall, isBrick) > 0.9; });
     }
 
     void tapTimes(const char* key, int times)
@@ -209,8 +248,10 @@ protected:
 
     void waitUntilNoGameWindow()
     {
-        const auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(hangGuard);
-        while (findWindows(display, gameTitle(), 0.0, nullptr) > 0 && std::chrono::steady_clock::now() < until)
+        const auto until =
+            std::chrono::steady_clock::now() + std::chrono::duration<double>(hangGuard);
+        while (findWindows(display, gameTitle(), 0.0, nullptr) > 0 &&
+               std::chrono::steady_clock::now() < until)
             pauseBriefly(20);
     }
 };
@@ -236,9 +277,8 @@ TEST_F(Play, HeldKeyDrivesTheTankAndReleaseStopsIt)
     const int startRow = tankBottom(start);
     holdKey(display, "w");
     tapTimes("period", 10);
-    const Picture moved = waitFor("the tank ten ticks up", [&](const Picture& p) {
-        return tankBottom(p) <= startRow - 24;
-    });
+    const Picture moved = waitFor("the tank ten ticks up",
+                                  [&](const Picture& p) { return tankBottom(p) <= startRow - 24; });
     EXPECT_NEAR(tankBottom(moved), startRow - 25, 1);
 
     releaseKey(display, "w");
@@ -256,7 +296,8 @@ TEST_F(Play, PauseFreezesTheWorldAndEachStepIsOneTick)
     for (int k = 1; k <= 4; ++k) {
         tapKey(display, "period");
         const int expected = startRow - (5 * k) / 2;
-        const Picture p = waitFor("one more step", [&](const Picture& q) { return tankBottom(q) <= expected + 1; });
+        const Picture p = waitFor("one more step",
+                                  [&](const Picture& q) { return tankBottom(q) <= expected + 1; });
         EXPECT_NEAR(tankBottom(p), expected, 1) << "after " << k << " steps";
     }
     EXPECT_NEAR(tankBottom(settled()), startRow - 10, 1);
@@ -273,12 +314,14 @@ TEST_F(Play, FireCutsANotchAndNewGameRestoresIt)
     tapKey(display, "slash");
     tapKey(display, "j");
     tapTimes("period", 30);  // enough for the shell to reach the wall, 6.8 units at 0.25 a tick
-    const Picture cut = waitFor("a notch in the wall", [](const Picture& p) { return share(p, notch, isBright) > 0.7; });
+    const Picture cut = waitFor("a notch in the wall",
+                                [](const Picture& p) { return share(p, notch, isBright) > 0.7; });
     for (const Rect& r : besideNotch)
         EXPECT_GT(share(cut, r, isBrick), 0.9) << "only two units of wall go";
 
     tapKey(display, "n");
-    const Picture restored = waitFor("the wall whole again", [](const Picture& p) { return share(p, notch, isBrick) > 0.9; });
+    const Picture restored = waitFor(
+        "the wall whole again", [](const Picture& p) { return share(p, notch, isBrick) > 0.9; });
     EXPECT_TRUE(looksLike(start, restored));
 }
 
@@ -286,18 +329,21 @@ TEST_F(Play, LightingAndOutlineKeysChangeThePictureAndBack)
 {
     tapKey(display, "slash");
     tapKey(display, "l");
-    const Picture unlit = waitFor("the unlit field", [](const Picture& p) { return count(p, middleWall, isBrick) == 0; });
+    const Picture unlit = waitFor(
+        "the unlit field", [](const Picture& p) { return count(p, middleWall, isBrick) == 0; });
     EXPECT_GT(share(unlit, middleWall, isDark), 0.95);
     EXPECT_EQ(count(unlit, wholeWindow, isYellow), 0);
     tapKey(display, "l");
     waitFor("the lit field as at the start", [&](const Picture& p) { return looksLike(start, p); });
 
     tapKey(display, "p");
-    const Picture outlined = waitFor("outlines", [](const Picture& p) { return share(p, middleWall, isBrick) < 0.5; });
+    const Picture outlined =
+        waitFor("outlines", [](const Picture& p) { return share(p, middleWall, isBrick) < 0.5; });
     EXPECT_GT(share(outlined, middleWall, isBright), 0.4);
     EXPECT_GT(count(outlined, middleWall, isBrick), 100) << "the bricks' edges";
     tapKey(display, "p");
-    waitFor("filled polygons as at the start", [&](const Picture& p) { return looksLike(start, p); });
+    waitFor("filled polygons as at the start",
+            [&](const Picture& p) { return looksLike(start, p); });
 }
 
 TEST_F(Play, DragOrbitsTheCameraAndResetFacesDownAgain)
@@ -305,9 +351,40 @@ TEST_F(Play, DragOrbitsTheCameraAndResetFacesDownAgain)
     tapKey(display, "slash");
     // A quarter of the width: 45 degrees of yaw.
     dragPointer(display, frame.x + 400, frame.y + 400, frame.x + 600, frame.y + 400, 10);
-    waitFor("the field turned", [&](const Picture& p) { return changed(start, p, lowerField) > 0.05; });
+    waitFor("the field turned",
+            [&](const Picture& p) { return changed(start, p, lowerField) > 0.05; });
     tapKey(display, "r");
     waitFor("the view from above again", [&](const Picture& p) { return looksLike(start, p); });
+}
+
+TEST_F(Play, EnemiesEnterAlongTheTop)
+{
+    waitFor("an enemy at an entry point",
+            [](const Picture& p) { return count(p, entryRow, isBlue) > 200; });
+}
+
+// The enemy thread refused at start, by a library preloaded into the game.
+class PlayWithoutTheEnemyThread : public Play {
+protected:
+    PlayWithoutTheEnemyThread()
+    {
+        gameEnvironment.push_back("LD_PRELOAD=" FAIL_THREAD_START_LIBRARY);
+        // AddressSanitizer wants its runtime loaded first; the preloaded library needs none.
+        const char* asanOptions = std::getenv("ASAN_OPTIONS");
+        gameEnvironment.push_back(std::string("ASAN_OPTIONS=") + (asanOptions ? asanOptions : "") +
+                                  ":verify_asan_link_order=0");
+    }
+};
+
+// The window stays up and the tank drives; no enemy ever enters.
+TEST_F(PlayWithoutTheEnemyThread, TheGameGoesOnWithoutEnemies)
+{
+    const int startRow = tankBottom(start);
+    holdKey(display, "w");
+    waitFor("the tank driving", [&](const Picture& p) { return tankBottom(p) < startRow - 20; });
+    releaseKey(display, "w");
+    EXPECT_EQ(count(settled(), entryRow, isBlue), 0);
+    EXPECT_EQ(count(start, entryRow, isBlue), 0);
 }
 
 TEST_F(Play, QuitEndsTheGameWithStatusZero)
@@ -333,7 +410,8 @@ TEST_F(Play, RandomKeysAndDragsLeaveItClean)
     for (int event = 0; event < 400; ++event) {
         if (random() % 16 == 0) {
             auto spot = [&] { return int(100 + random() % 600); };
-            dragPointer(display, frame.x + spot(), frame.y + spot(), frame.x + spot(), frame.y + spot(), 4);
+            dragPointer(display, frame.x + spot(), frame.y + spot(), frame.x + spot(),
+                        frame.y + spot(), 4);
         } else {
             const int k = int(random() % std::size(keys));
             if (k >= movementKeys)

@@ -46,9 +46,9 @@ inline bool useTestWindow(int width, int height)
     return true;
 }
 
-#define USE_TEST_WINDOW(width, height)                                \
-    do {                                                              \
-        if (!useTestWindow(width, height))                            \
+#define USE_TEST_WINDOW(width, height)                                 \
+    do {                                                               \
+        if (!useTestWindow(width, height))                             \
             GTEST_SKIP() << "needs an X display (DISPLAY is not set)"; \
     } while (0)
 

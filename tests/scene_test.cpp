@@ -1,4 +1,5 @@
-// The scene as drawn: what GL received from drawWorld (feedback mode) and the pixels of whole frames.
+// The scene as drawn: what GL received from drawWorld (feedback mode) and the pixels of whole
+// frames.
 #include "render/scene.h"
 
 #include <cmath>
@@ -33,7 +34,8 @@ std::vector<std::vector<Vertex>> polygonsOf(const GameState& g)
 
 // How far ahead of (cx, cy) along (ux, uy) the drawn tank reaches, checking that everything
 // ahead of its tracks is the narrow barrel and muzzle.
-float barrelReach(const std::vector<std::vector<Vertex>>& polygons, float cx, float cy, int ux, int uy)
+float barrelReach(const std::vector<std::vector<Vertex>>& polygons, float cx, float cy, int ux,
+                  int uy)
 {
     float reach = -1;
     for (const auto& p : polygons)
@@ -76,8 +78,11 @@ bool brickNear(const GameState& g, int i, int j)
 // Within the 2 by 2 footprint of the player's tank or the base, where they are drawn.
 bool underTankOrBase(const GameState& g, float x, float y)
 {
-    auto within = [x, y](float cx, float cy) { return std::fabs(x - cx) < 1.25f && std::fabs(y - cy) < 1.25f; };
-    return (!g.playerDead && within(g.player.x, g.player.y)) || (!g.baseDestroyed && within(g.base.x, g.base.y));
+    auto within = [x, y](float cx, float cy) {
+        return std::fabs(x - cx) < 1.25f && std::fabs(y - cy) < 1.25f;
+    };
+    return (!g.playerDead && within(g.player.x, g.player.y)) ||
+           (!g.baseDestroyed && within(g.base.x, g.base.y));
 }
 
 // Every brick cell shows brick at the centre of its top; every cell with no brick
@@ -93,7 +98,8 @@ void expectBricksAsInState(const GameState& g, const Frame& f)
                 EXPECT_GT(p.r - p.b, 40) << "no brick drawn at cell " << i << ", " << j;
                 ++bricks;
             } else if (!brickNear(g, i, j) && !underTankOrBase(g, x, y)) {
-                EXPECT_TRUE(probe(f, g, x, y, 0).isWhite()) << "something drawn at cell " << i << ", " << j;
+                EXPECT_TRUE(probe(f, g, x, y, 0).isWhite())
+                    << "something drawn at cell " << i << ", " << j;
             }
         }
     EXPECT_GT(bricks, 0);
@@ -213,7 +219,9 @@ TEST(ScenePixels, DestroyedThingsAreNotDrawn)
     g.enemies[1].x = 0;
     g.enemies[1].y = 12;
 
-    auto drawn = [&g](const Frame& f, float x, float y, float z) { return !probe(f, g, x, y, z).isWhite(); };
+    auto drawn = [&g](const Frame& f, float x, float y, float z) {
+        return !probe(f, g, x, y, z).isWhite();
+    };
     Frame f = drawAndRead(g);
     EXPECT_TRUE(drawn(f, -3.8f, -12.3f, 1));   // player's tank
     EXPECT_TRUE(drawn(f, -4.5f, 0.5f, 0.8f));  // its shells

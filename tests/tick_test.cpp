@@ -25,8 +25,22 @@ TEST(CellIndex, TruncatesTowardZero)
     EXPECT_EQ(cellIndex(-12.0f, 14.1), 4);
     EXPECT_EQ(cellIndex(-12.6f, 12.45), 0);  // -0.3 cells is row 0, never -1
     EXPECT_EQ(cellIndex(-13.0f, 13.0), 0);
-    EXPECT_EQ(cellIndex(0.5f, 13.0), 27);    // a boundary belongs to the cell above it
-    EXPECT_EQ(cellIndex(12.0f, 14.1), 52);   // one past the grid; reads as empty
+    EXPECT_EQ(cellIndex(0.5f, 13.0), 27);   // a boundary belongs to the cell above it
+    EXPECT_EQ(cellIndex(12.0f, 14.1), 52);  // one past the grid; reads as empty
+}
+
+// Far off the grid the index stops one cell outside it, where everything reads as empty,
+// rather than overflowing the conversion to int.
+TEST(CellIndex, StopsOneCellOutsideTheGrid)
+{
+    EXPECT_EQ(cellIndex(-1.5f, -12.0), -1);
+    EXPECT_EQ(cellIndex(-3e9f, 13.0), -1);
+    EXPECT_EQ(cellIndex(3e9f, 13.0), gridCells);
+    GameState g = emptyField();
+    g.bricks.cells[0][0] = 1;
+    g.bricks.cells[gridCells - 1][gridCells - 1] = 1;
+    EXPECT_FALSE(brickAt(g.bricks, cellIndex(-3e9f, 13.0), 0));
+    EXPECT_FALSE(brickAt(g.bricks, cellIndex(3e9f, 13.0), gridCells - 1));
 }
 
 TEST(StepTank, StepsOncePastTheBoundAndNoFurther)
