@@ -55,7 +55,8 @@ void buildBrickBatch(const BrickGrid& bricks, BrickBatch& batch)
             const struct {
                 BoxFace face;
                 int di, dj;
-            } sides[] = {{facePlusY, 0, 1}, {faceMinusY, 0, -1}, {facePlusX, 1, 0}, {faceMinusX, -1, 0}};
+            } sides[] = {
+                {facePlusY, 0, 1}, {faceMinusY, 0, -1}, {facePlusX, 1, 0}, {faceMinusX, -1, 0}};
             for (const auto& s : sides)
                 if (!brickAt(bricks, i + s.di, j + s.dj)) {
                     emitFace(box, s.face, batch, side);
@@ -65,8 +66,10 @@ void buildBrickBatch(const BrickGrid& bricks, BrickBatch& batch)
             top += vertsPerFace;
         }
     const int topCount = top - topsStaging;
-    std::memmove(batch.vertices[side], batch.vertices[topsStaging], sizeof batch.vertices[0] * size_t(topCount));
-    std::memmove(batch.normals[side], batch.normals[topsStaging], sizeof batch.normals[0] * size_t(topCount));
+    std::memmove(batch.vertices[side], batch.vertices[topsStaging],
+                 sizeof batch.vertices[0] * size_t(topCount));
+    std::memmove(batch.normals[side], batch.normals[topsStaging],
+                 sizeof batch.normals[0] * size_t(topCount));
     batch.firstBottom = bottom;
     batch.firstSide = sidesStart;
     batch.firstTop = side;

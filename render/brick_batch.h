@@ -14,10 +14,10 @@ constexpr int brickBatchVertices = brickCellCount * 6 * vertsPerFace;
 struct BrickBatch {
     BrickGrid builtFrom;  // the bricks the arrays hold
     bool built;
-    int firstBottom;  // vertex where the bottoms begin
-    int firstSide;    // where the bottoms end and the sides begin
-    int firstTop;     // where the sides end and the tops begin
-    int end;          // one past the last top
+    int firstBottom;                        // vertex where the bottoms begin
+    int firstSide;                          // where the bottoms end and the sides begin
+    int firstTop;                           // where the sides end and the tops begin
+    int end;                                // one past the last top
     float vertices[brickBatchVertices][3];  // world units
     float normals[brickBatchVertices][3];   // each vertex carries its face's normal
 };

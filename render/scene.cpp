@@ -2,6 +2,8 @@
 
 #include <GL/glut.h>
 
+#include <cstddef>
+
 #include "game/level.h"
 #include "render/brick_batch.h"
 #include "render/colors.h"
@@ -72,8 +74,9 @@ void drawBatchRange(const BrickBatch& batch, VertexRange range)
     glVertexPointer(3, GL_FLOAT, 0, batch.vertices);
     glNormalPointer(GL_FLOAT, 0, batch.normals);
     glEnable(GL_CULL_FACE);
+    const ptrdiff_t firstIndex = ptrdiff_t(range.first / vertsPerFace) * indicesPerFace;
     glDrawElements(GL_TRIANGLES, range.count / vertsPerFace * indicesPerFace, GL_UNSIGNED_SHORT,
-                   brickFaceIndices() + range.first / vertsPerFace * indicesPerFace);
+                   brickFaceIndices() + firstIndex);
     glDisable(GL_CULL_FACE);
     glDisableClientState(GL_NORMAL_ARRAY);
     // A brick's list leaves its last face's normal current, and the next frame's floor

@@ -66,15 +66,18 @@ TEST(BrickBatch, LoneBrickShowsAllSixFacesAsItsModelDoes)
     EXPECT_EQ(facesIn(*b, b->firstTop, b->end), "7,3:top ");
 
     // The brick model's box moved by (0.5 i, 0.5 j): the same corners, face by face.
-    const Box model = makeBox(-13.0f + 3.5f, -12.5f + 3.5f, -13.0f + 1.5f, -12.5f + 1.5f, 0.0f, 1.0f);
-    const int faceAt[6] = {b->firstTop, b->firstBottom, b->firstSide, b->firstSide + 4, b->firstSide + 8,
-                           b->firstSide + 12};
+    const Box model =
+        makeBox(-13.0f + 3.5f, -12.5f + 3.5f, -13.0f + 1.5f, -12.5f + 1.5f, 0.0f, 1.0f);
+    const int faceAt[6] = {b->firstTop,      b->firstBottom,   b->firstSide,
+                           b->firstSide + 4, b->firstSide + 8, b->firstSide + 12};
     for (int face = 0; face < 6; ++face)
         for (int c = 0; c < vertsPerFace; ++c) {
             const float* want = model.corners[boxFaceIndices[face * 4 + c]];
             EXPECT_EQ(std::memcmp(b->vertices[faceAt[face] + c], want, sizeof(float[3])), 0)
                 << "face " << face << ", corner " << c;
-            EXPECT_EQ(std::memcmp(b->normals[faceAt[face] + c], boxFaceNormals[face], sizeof(float[3])), 0)
+            EXPECT_EQ(
+                std::memcmp(b->normals[faceAt[face] + c], boxFaceNormals[face], sizeof(float[3])),
+                0)
                 << "face " << face << ", corner " << c;
         }
 }
@@ -84,7 +87,8 @@ TEST(BrickBatch, TouchingBricksHideTheFacesBetweenThem)
     BrickGrid row{};
     row.cells[10][10] = row.cells[11][10] = 1;
     auto b = batchOf(row);
-    EXPECT_EQ(facesIn(*b, b->firstSide, b->firstTop), "10,10:+y 10,10:-y 10,10:-x 11,10:+y 11,10:-y 11,10:+x ");
+    EXPECT_EQ(facesIn(*b, b->firstSide, b->firstTop),
+              "10,10:+y 10,10:-y 10,10:-x 11,10:+y 11,10:-y 11,10:+x ");
     EXPECT_EQ(facesIn(*b, b->firstTop, b->end), "10,10:top 11,10:top ");
     EXPECT_EQ(b->firstSide - b->firstBottom, 2 * vertsPerFace);
 
@@ -104,12 +108,14 @@ TEST(BrickBatch, BricksAtTheGridsEdgesKeepTheirOuterFaces)
     grid.cells[0][0] = grid.cells[51][51] = grid.cells[0][51] = 1;
     const auto b = batchOf(grid);
     EXPECT_EQ(facesIn(*b, b->firstSide, b->firstTop),
-              "0,0:+y 0,0:-y 0,0:+x 0,0:-x 0,51:+y 0,51:-y 0,51:+x 0,51:-x 51,51:+y 51,51:-y 51,51:+x 51,51:-x ");
+              "0,0:+y 0,0:-y 0,0:+x 0,0:-x 0,51:+y 0,51:-y 0,51:+x 0,51:-x 51,51:+y 51,51:-y "
+              "51,51:+x 51,51:-x ");
 
     BrickGrid full;
     std::memset(full.cells, 1, sizeof full.cells);
     const auto all = batchOf(full);
-    EXPECT_EQ(all->firstTop - all->firstSide, 4 * gridCells * vertsPerFace) << "only the outer walls";
+    EXPECT_EQ(all->firstTop - all->firstSide, 4 * gridCells * vertsPerFace)
+        << "only the outer walls";
     EXPECT_EQ(all->end - all->firstTop, brickCellCount * vertsPerFace);
     EXPECT_EQ(all->firstSide - all->firstBottom, brickCellCount * vertsPerFace);
 }
@@ -142,7 +148,8 @@ TEST(BrickBatch, StrikeRebuildsAndNothingElseDoes)
 
     clearBrick(grid, 5, 6);
     EXPECT_TRUE(refreshBrickBatch(grid, *b));
-    EXPECT_EQ(facesIn(*b, b->firstSide, b->firstTop), "5,5:+y 5,5:-y 5,5:+x 5,5:-x ") << "the face it hid shows";
+    EXPECT_EQ(facesIn(*b, b->firstSide, b->firstTop), "5,5:+y 5,5:-y 5,5:+x 5,5:-x ")
+        << "the face it hid shows";
     EXPECT_FALSE(refreshBrickBatch(grid, *b));
 }
 
@@ -165,7 +172,9 @@ TEST(BrickBatch, EyeHeightPicksTheRuns)
         const VertexRange r = visibleBrickFaces(*b, eyeZ);
         return std::to_string(r.first) + "+" + std::to_string(r.count);
     };
-    auto span = [](int first, int end) { return std::to_string(first) + "+" + std::to_string(end - first); };
+    auto span = [](int first, int end) {
+        return std::to_string(first) + "+" + std::to_string(end - first);
+    };
     EXPECT_EQ(range(40), span(sides, b->end));
     EXPECT_EQ(range(1.01), span(sides, b->end));
     EXPECT_EQ(range(0.5), span(sides, tops));

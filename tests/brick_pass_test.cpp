@@ -27,7 +27,8 @@ bool colourNearby(const Frame& f, int x, int y, Rgb c)
     for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx) {
             const int nx = x + dx, ny = y + dy;
-            if (nx >= 0 && ny >= 0 && nx < f.width && ny < f.height && channelDifference(f.at(nx, ny), c) <= 2)
+            if (nx >= 0 && ny >= 0 && nx < f.width && ny < f.height &&
+                channelDifference(f.at(nx, ny), c) <= 2)
                 return true;
         }
     return false;
@@ -58,8 +59,8 @@ void expectSamePicture(const GameState& g, const char* view)
     drawAndRead(g, drawBricks);
     const Frame batched = drawAndRead(g, drawBricks);
     const Difference d = compare(plain, batched);
-    std::printf("%-22s %5d pixels differ, by at most %3d; %d unexplained\n", view, d.pixels, d.largest,
-                d.unexplained);
+    std::printf("%-22s %5d pixels differ, by at most %3d; %d unexplained\n", view, d.pixels,
+                d.largest, d.unexplained);
     EXPECT_EQ(d.unexplained, 0) << view;
     // Only edges: a missing or misplaced face would change whole areas.
     EXPECT_LE(d.pixels, plain.width * plain.height / 1000) << view;

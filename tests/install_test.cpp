@@ -23,7 +23,7 @@ const std::string appId = TANKS_APP_ID;
 const double hangGuard = 30.0;  // seconds; a guard against a hang, not a measurement
 
 struct CommandResult {
-    int status = -1;  // the exit status, or -1 if it did not exit normally
+    int status = -1;     // the exit status, or -1 if it did not exit normally
     std::string output;  // standard output and standard error together
 };
 
@@ -74,7 +74,8 @@ TEST(Installed, EveryFileIsWhereThePackagePutsIt)
     EXPECT_EQ(mode & 0777, 0755u);
     EXPECT_FALSE(isFile(root + "/usr/bin/tanks")) << "Debian keeps games in /usr/games";
     for (const char* size : {"16x16", "32x32", "48x48", "64x64", "128x128", "256x256"}) {
-        const std::string icon = root + "/usr/share/icons/hicolor/" + size + "/apps/" + appId + ".png";
+        const std::string icon =
+            root + "/usr/share/icons/hicolor/" + size + "/apps/" + appId + ".png";
         EXPECT_EQ(readFile(icon).substr(1, 3), "PNG") << icon;
     }
     EXPECT_TRUE(isFile(root + "/usr/share/icons/hicolor/scalable/apps/" + appId + ".svg"));
@@ -83,7 +84,8 @@ TEST(Installed, EveryFileIsWhereThePackagePutsIt)
     // gzip's magic number: man reads the page compressed, as Debian ships it.
     EXPECT_EQ(readFile(manPage).substr(0, 2), "\x1f\x8b");
     EXPECT_EQ(readFile(root + "/usr/share/doc/tanks/changelog.gz").substr(0, 2), "\x1f\x8b");
-    EXPECT_NE(readFile(root + "/usr/share/doc/tanks/copyright").find("License: Expat"), std::string::npos);
+    EXPECT_NE(readFile(root + "/usr/share/doc/tanks/copyright").find("License: Expat"),
+              std::string::npos);
 }
 
 // The menu finds the icon by the entry's Icon=, the software centre finds the
@@ -126,9 +128,11 @@ TEST(Installed, ManualPageNamesEveryKeyAndHasTheProjectsVersion)
     EXPECT_NE(page.output.find("tanks " TANKS_VERSION), std::string::npos);
     for (const char* section : {"NAME", "SYNOPSIS", "DESCRIPTION", "OPTIONS", "KEYS", "MOUSE",
                                 "EXIT STATUS", "ENVIRONMENT", "FILES"})
-        EXPECT_NE(page.output.find(std::string("\n") + section + "\n"), std::string::npos) << section;
-    for (const char* key : {"w, s, a, d", "\n       j ", "\n       n ", "\n       / ", "\n       . ",
-                            "\n       l ", "\n       p ", "\n       r ", "\n       q "})
+        EXPECT_NE(page.output.find(std::string("\n") + section + "\n"), std::string::npos)
+            << section;
+    for (const char* key :
+         {"w, s, a, d", "\n       j ", "\n       n ", "\n       / ", "\n       . ", "\n       l ",
+          "\n       p ", "\n       r ", "\n       q "})
         EXPECT_NE(page.output.find(key), std::string::npos) << key;
 }
 
@@ -149,7 +153,8 @@ TEST(Installed, GameOpensItsWindowAndQuitsOnQ)
     // Drawn at least once: the floor is white between the grid lines.
     const auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(hangGuard);
     Picture picture;
-    while ((picture = capturePicture(display, window)).width != 800 || picture.at(412, 412) != 0xffffff) {
+    while ((picture = capturePicture(display, window)).width != 800 ||
+           picture.at(412, 412) != 0xffffff) {
         ASSERT_LT(std::chrono::steady_clock::now(), until) << "never drawn";
         askForRedraw(display, window);
         std::this_thread::sleep_for(std::chrono::milliseconds(40));

@@ -129,7 +129,8 @@ TEST(SceneGeometry, BricksSitOnTheirCells)
     // stand edge-on in this parallel projection: two tops remain.
     const auto batched = captureEyeCoordinates([&g] { drawWorld(g); }).polygons;
     ASSERT_EQ(batched.size(), 4u);
-    expectBounds(boundsOf(batched, 0, batched.size()), {{-13, -13, -39}, {13, 13, -39}}, "both tops");
+    expectBounds(boundsOf(batched, 0, batched.size()), {{-13, -13, -39}, {13, 13, -39}},
+                 "both tops");
 }
 
 TEST(SceneGeometry, TanksFaceTheirHeadings)
