@@ -126,6 +126,8 @@ TEST(BrickPass, StrikeShowsInTheNextFrame)
     clearBrick(g.bricks, 10, 20);
     clearBrick(g.bricks, 10, 21);
     expectSamePicture(g, "after one strike");
+    g.bricks = BrickGrid{};
+    expectSamePicture(g, "no bricks left");
     g = startState();
     expectSamePicture(g, "after a new game");
 }
