@@ -38,15 +38,9 @@ void BM_DrawFrame(benchmark::State& state)
 // The same frame with the plain brick pass, a display list per brick, for comparison.
 void BM_DrawFramePlainBricks(benchmark::State& state)
 {
-    static GameState snapshot;
     for (auto _ : state) {
         idleBeforeFrame(state);
-        {
-            std::lock_guard<std::mutex> lock(gameMutex);
-            snapshot = gameState;
-        }
-        renderFrame(snapshot, drawBrickCells);
-        glutSwapBuffers();
+        drawFrameWith(drawBrickCells);
         glFinish();
     }
 }

@@ -7,9 +7,6 @@
 
 namespace {
 
-// Face numbers as the box model orders them.
-enum BoxFace { faceTop, faceBottom, facePlusY, faceMinusY, facePlusX, faceMinusX };
-
 constexpr int maxBottomVertices = brickCellCount * vertsPerFace;
 constexpr int maxSideVertices = brickCellCount * 4 * vertsPerFace;
 // The sides start where the room for every bottom ends; the bottoms grow down from there.
@@ -17,7 +14,6 @@ constexpr int sidesStart = maxBottomVertices;
 // The tops are gathered past the room for every side, then moved to follow the sides.
 constexpr int topsStaging = sidesStart + maxSideVertices;
 
-constexpr float brickHeight = 1.0f;
 // Slack for the float rounding of the eye's position: near a plane both runs are kept.
 constexpr double planeMargin = 1e-3;
 
@@ -30,12 +26,16 @@ void emitFace(const Box& box, BoxFace face, BrickBatch& batch, int at)
     }
 }
 
-// The brick model at cell (i, j): the cell (0, 0) block moved by half a unit per cell.
+// The brick model at cell (i, j): the cell (0, 0) block moved by half a unit per cell, as
+// the plain pass translates it. Every sum is a multiple of 0.5 within 13, exact in a float.
 Box brickAtCell(int i, int j)
 {
-    const float x = float(-13.0 + 0.5 * i);
-    const float y = float(-13.0 + 0.5 * j);
-    return makeBox(x, x + 0.5f, y, y + 0.5f, 0.0f, brickHeight);
+    Box box = brickCellBox();
+    for (float* corner : box.corners) {
+        corner[0] += float(0.5 * i);
+        corner[1] += float(0.5 * j);
+    }
+    return box;
 }
 
 }  // namespace

@@ -88,10 +88,15 @@ void buildShellModel()
     emitBoxes(&shell, 1);
 }
 
-// Exactly brick cell (0, 0), one unit tall; other cells are drawn translated.
+Box brickCellBox()
+{
+    return makeBox(-13.0f, -12.5f, -13.0f, -12.5f, 0.0f, brickHeight);
+}
+
+// Exactly brick cell (0, 0); other cells are drawn translated.
 void buildBrickModel()
 {
-    const Box brick = makeBox(-13.0f, -12.5f, -13.0f, -12.5f, 0.0f, 1.0f);
+    const Box brick = brickCellBox();
     emitBoxes(&brick, 1);
 }
 

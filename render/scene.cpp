@@ -81,7 +81,7 @@ void drawBatchRange(const BrickBatch& batch, VertexRange range)
     glDisableClientState(GL_NORMAL_ARRAY);
     // A brick's list leaves its last face's normal current, and the next frame's floor
     // grid is lit with whatever normal is current.
-    glNormal3fv(boxFaceNormals[5]);
+    glNormal3fv(boxFaceNormals[faceMinusX]);
 }
 
 }  // namespace
@@ -113,6 +113,11 @@ void initScene()
 
 void drawFrame()
 {
+    drawFrameWith(drawBricks);
+}
+
+void drawFrameWith(BrickPass brickPass)
+{
     // The commander writes gameState concurrently; draw from a copy so no lock is held
     // through the GL calls and the swap. Static, so a frame neither allocates nor puts a
     // record of several kilobytes on the stack.
@@ -121,7 +126,7 @@ void drawFrame()
         std::lock_guard<std::mutex> lock(gameMutex);
         snapshot = gameState;
     }
-    renderFrame(snapshot);
+    renderFrame(snapshot, brickPass);
     glutSwapBuffers();
 }
 

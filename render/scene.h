@@ -23,6 +23,9 @@ void drawEnemies(const GameState& g);
 // compare the batch with, and it draws the outlines.
 using BrickPass = void (*)(const GameState&);
 
+// drawFrame with the given brick pass.
+void drawFrameWith(BrickPass brickPass);
+
 // One frame into the back buffer, without the swap: the world, then the overlay.
 void renderFrame(const GameState& g, BrickPass brickPass = drawBricks);
 
