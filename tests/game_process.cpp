@@ -273,6 +273,20 @@ void askForRedraw(Display* display, Window window)
     XSync(display, False);
 }
 
+bool waitForPicture(Display* display, Window window, double seconds,
+                    const std::function<bool(const Picture&)>& ready, Picture& picture)
+{
+    const auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    do {
+        askForRedraw(display, window);
+        std::this_thread::sleep_for(std::chrono::milliseconds(40));
+        picture = capturePicture(display, window);
+        if (picture.width == 800 && picture.height == 800 && ready(picture))
+            return true;
+    } while (std::chrono::steady_clock::now() < until);
+    return false;
+}
+
 void askToClose(Display* display, Window window)
 {
     XEvent event{};

@@ -7,6 +7,7 @@
 #include <sys/types.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,11 @@ void setKeyRepeat(Display* display, bool on);
 
 // A synthetic Expose: the game redraws its current state even while paused.
 void askForRedraw(Display* display, Window window);
+
+// Asks for redraws and reads the window until an 800 x 800 picture satisfies `ready`, for
+// at most `seconds`; false if none did. `picture` is left with the last one read.
+bool waitForPicture(Display* display, Window window, double seconds,
+                    const std::function<bool(const Picture&)>& ready, Picture& picture);
 // What a window manager sends when the user closes the window.
 void askToClose(Display* display, Window window);
 

@@ -151,14 +151,11 @@ TEST(Installed, GameOpensItsWindowAndQuitsOnQ)
     EXPECT_EQ(frame.width, 800);
     EXPECT_EQ(frame.height, 800);
     // Drawn at least once: the floor is white between the grid lines.
-    const auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(hangGuard);
     Picture picture;
-    while ((picture = capturePicture(display, window)).width != 800 ||
-           picture.at(412, 412) != 0xffffff) {
-        ASSERT_LT(std::chrono::steady_clock::now(), until) << "never drawn";
-        askForRedraw(display, window);
-        std::this_thread::sleep_for(std::chrono::milliseconds(40));
-    }
+    ASSERT_TRUE(waitForPicture(
+        display, window, hangGuard, [](const Picture& p) { return p.at(412, 412) == 0xffffff; },
+        picture))
+        << "never drawn";
     movePointer(display, frame.x + 400, frame.y + 400);  // focus follows the pointer
     tapKey(display, "q");
     const int status = waitForExit(game, hangGuard);

@@ -199,16 +199,9 @@ protected:
     // Asks for redraws and reads the window until `ready` holds.
     Picture waitFor(const char* what, const std::function<bool(const Picture&)>& ready)
     {
-        const auto until =
-            std::chrono::steady_clock::now() + std::chrono::duration<double>(hangGuard);
         Picture p;
-        do {
-            askForRedraw(display, window);
-            pauseBriefly(40);
-            p = capturePicture(display, window);
-            if (p.width == 800 && p.height == 800 && ready(p))
-                return p;
-        } while (std::chrono::steady_clock::now() < until);
+        if (waitForPicture(display, window, hangGuard, ready, p))
+            return p;
         ADD_FAILURE() << "the window never showed " << what;
         return p.width == 800 && p.height == 800 ? p : start;
     }
