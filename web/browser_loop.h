@@ -1,0 +1,16 @@
+// The game's two loops on the browser's timers, for a page that has one thread: the tick
+// with its frame, and the enemy commander's cycle.
+#pragma once
+
+// The commander's first cycle at once, then one every 500 ms; the first frame, then ticks.
+void startLoops();
+
+// One tick and its frame; the next comes 15 ms after the frame unless paused or stopped.
+void runTick();
+
+// Follows gameState.paused: stops the ticks, or starts them again.
+void applyPause();
+
+// For good, as "q" does: no tick, no cycle; the page is told.
+void stopLoops();
+bool loopsStopped();

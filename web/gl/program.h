@@ -1,0 +1,22 @@
+// Shader programs of the GL layer.
+#pragma once
+
+#include <webgl/webgl1.h>
+
+// Compiles and links the two shaders, attribute k at location k; 0 when either fails.
+GLuint linkProgram(const char* vertexSource, const char* fragmentSource,
+                   const char* const* attributes, int attributeCount);
+
+// Where a vertex attribute comes from: a buffer, from a byte offset, at a byte stride.
+struct AttributeSource {
+    GLuint buffer;
+    int offset;
+    int stride;
+};
+
+// The fixed-function vertex stage of OpenGL 1.1, as far as the game uses it.
+bool buildSceneProgram();
+// Makes the scene program current with today's matrices, lights, material and colour. With
+// no normal source every vertex takes constantNormal, as OpenGL's current normal.
+void prepareSceneDraw(AttributeSource position, const AttributeSource* normal,
+                      const float constantNormal[3]);

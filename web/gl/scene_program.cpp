@@ -1,0 +1,181 @@
+// OpenGL 1.1's vertex lighting for positional or directional lights, no local viewer, no
+// spot or attenuation, one-sided, per vertex as OpenGL does it, so faces shade as natively.
+#include <cstdint>
+
+#include "web/gl/gl_state.h"
+#include "web/gl/program.h"
+
+namespace {
+
+const char* const vertexShader = R"(
+attribute vec3 position;
+attribute vec3 normal;
+uniform mat4 modelview;
+uniform mat4 projection;
+uniform mat3 normalMatrix;
+uniform bool lighting;
+uniform vec4 color;
+uniform vec3 sceneColor;
+uniform float alpha;
+uniform vec4 lightPosition[2];
+uniform vec3 ambientProduct[2];
+uniform vec3 diffuseProduct[2];
+uniform vec3 specularProduct[2];
+uniform float shininess;
+varying vec4 shade;
+
+void main()
+{
+    vec4 eye = modelview * vec4(position, 1.0);
+    gl_Position = projection * eye;
+    if (!lighting) {
+        shade = color;
+        return;
+    }
+    // Without GL_NORMALIZE the normal is used at the length the transform leaves it.
+    vec3 n = normalMatrix * normal;
+    vec3 sum = sceneColor;
+    for (int i = 0; i < 2; ++i) {
+        vec4 p = lightPosition[i];
+        vec3 toLight = normalize(p.w == 0.0 ? p.xyz : p.xyz / p.w - eye.xyz / eye.w);
+        float diffuse = max(dot(n, toLight), 0.0);
+        // No local viewer: the eye is taken to look down -z from infinitely far.
+        float facing = max(dot(n, normalize(toLight + vec3(0.0, 0.0, 1.0))), 0.0);
+        float specular = diffuse > 0.0 && facing > 0.0 ? pow(facing, shininess) : 0.0;
+        sum += ambientProduct[i] + diffuse * diffuseProduct[i] + specular * specularProduct[i];
+    }
+    shade = vec4(clamp(sum, 0.0, 1.0), alpha);
+}
+)";
+
+const char* const fragmentShader = R"(
+precision mediump float;
+varying vec4 shade;
+
+void main()
+{
+    gl_FragColor = shade;
+}
+)";
+
+enum Uniform {
+    modelview,
+    projection,
+    normalMatrix,
+    lighting,
+    color,
+    sceneColor,
+    alpha,
+    lightPosition,
+    ambientProduct,
+    diffuseProduct,
+    specularProduct,
+    shininess,
+    uniformCount
+};
+const char* const uniformNames[uniformCount] = {
+    "modelview", "projection", "normalMatrix", "lighting", "color", "sceneColor", "alpha",
+    "lightPosition", "ambientProduct", "diffuseProduct", "specularProduct", "shininess"};
+
+GLuint program;
+GLint locations[uniformCount];
+uint32_t projectionSent = ~0u;
+uint32_t lightingSent = ~0u;
+
+// Normals go through the inverse transpose of the modelview's upper 3 x 3.
+void normalMatrixOf(const Matrix& mv, float out[9])
+{
+    const float* m = mv.m;
+    const float a = m[0], b = m[4], c = m[8];
+    const float d = m[1], e = m[5], f = m[9];
+    const float g = m[2], h = m[6], k = m[10];
+    const float det = a * (e * k - f * h) - b * (d * k - f * g) + c * (d * h - e * g);
+    const float s = det != 0 ? 1 / det : 0;
+    // Column-major: out[col * 3 + row] holds the inverse's transpose at (row, col).
+    const float inverseTransposed[9] = {
+        (e * k - f * h) * s, (c * h - b * k) * s, (b * f - c * e) * s,
+        (f * g - d * k) * s, (a * k - c * g) * s, (c * d - a * f) * s,
+        (d * h - e * g) * s, (b * g - a * h) * s, (a * e - b * d) * s,
+    };
+    for (int k2 = 0; k2 < 9; ++k2)
+        out[k2] = inverseTransposed[k2];
+}
+
+void product(const float* a, const float* b, float* out)
+{
+    for (int k = 0; k < 3; ++k)
+        out[k] = a[k] * b[k];
+}
+
+// The light model's ambient, 0.2 by default, and no emission.
+void sendLighting()
+{
+    emscripten_glUniform1i(locations[lighting], gl.lighting);
+    emscripten_glUniform4fv(locations[color], 1, gl.color);
+    const float globalAmbient[3] = {0.2f, 0.2f, 0.2f};
+    float scene[3];
+    product(globalAmbient, gl.materialAmbient, scene);
+    emscripten_glUniform3fv(locations[sceneColor], 1, scene);
+    emscripten_glUniform1f(locations[alpha], gl.materialDiffuse[3]);
+    float positions[2][4] = {};
+    float ambient[2][3] = {}, diffuse[2][3] = {}, specular[2][3] = {};
+    for (int i = 0; i < 2; ++i) {
+        const Light& l = gl.lights[i];
+        for (int k = 0; k < 4; ++k)
+            positions[i][k] = l.position[k];
+        if (!l.enabled)
+            continue;  // a light switched off adds nothing
+        product(l.ambient, gl.materialAmbient, ambient[i]);
+        product(l.diffuse, gl.materialDiffuse, diffuse[i]);
+        product(l.specular, gl.materialSpecular, specular[i]);
+    }
+    emscripten_glUniform4fv(locations[lightPosition], 2, positions[0]);
+    emscripten_glUniform3fv(locations[ambientProduct], 2, ambient[0]);
+    emscripten_glUniform3fv(locations[diffuseProduct], 2, diffuse[0]);
+    emscripten_glUniform3fv(locations[specularProduct], 2, specular[0]);
+    emscripten_glUniform1f(locations[shininess], gl.shininess);
+}
+
+void bindAttribute(GLuint index, int size, AttributeSource source)
+{
+    emscripten_glBindBuffer(GL_ARRAY_BUFFER, source.buffer);
+    emscripten_glEnableVertexAttribArray(index);
+    emscripten_glVertexAttribPointer(index, size, GL_FLOAT, GL_FALSE, source.stride,
+                                     reinterpret_cast<const void*>(intptr_t(source.offset)));
+}
+
+}  // namespace
+
+bool buildSceneProgram()
+{
+    const char* const attributes[] = {"position", "normal"};
+    program = linkProgram(vertexShader, fragmentShader, attributes, 2);
+    for (int u = 0; u < uniformCount; ++u)
+        locations[u] = emscripten_glGetUniformLocation(program, uniformNames[u]);
+    return program != 0;
+}
+
+void prepareSceneDraw(AttributeSource position, const AttributeSource* normal,
+                      const float constantNormal[3])
+{
+    emscripten_glUseProgram(program);
+    emscripten_glUniformMatrix4fv(locations[modelview], 1, GL_FALSE, currentModelview().m);
+    float normals[9];
+    normalMatrixOf(currentModelview(), normals);
+    emscripten_glUniformMatrix3fv(locations[normalMatrix], 1, GL_FALSE, normals);
+    if (projectionSent != gl.projectionVersion) {
+        emscripten_glUniformMatrix4fv(locations[projection], 1, GL_FALSE, currentProjection().m);
+        projectionSent = gl.projectionVersion;
+    }
+    if (lightingSent != gl.lightingVersion) {
+        sendLighting();
+        lightingSent = gl.lightingVersion;
+    }
+    bindAttribute(0, 3, position);
+    if (normal) {
+        bindAttribute(1, 3, *normal);
+    } else {
+        emscripten_glDisableVertexAttribArray(1);
+        emscripten_glVertexAttrib3fv(1, constantNormal);
+    }
+}

@@ -1,0 +1,181 @@
+// Each glyph is a quad cut from one texture of every glyph side by side, placed on whole
+// pixels as OpenGL places a bitmap, in the colour current when the raster position was set.
+#include <GL/glut.h>
+#include <webgl/webgl1.h>
+
+#include <cmath>
+#include <initializer_list>
+
+#include "web/gl/gl_state.h"
+#include "web/gl/glyphs.h"
+#include "web/gl/program.h"
+#include "web/gl/text.h"
+
+namespace {
+
+const char* const vertexShader = R"(
+attribute vec2 corner;
+attribute vec2 texel;
+uniform vec2 origin;
+uniform vec4 viewport;
+uniform float depth;
+varying vec2 at;
+
+void main()
+{
+    vec2 window = origin + corner - viewport.xy;
+    gl_Position = vec4(window / viewport.zw * 2.0 - 1.0, depth, 1.0);
+    at = texel;
+}
+)";
+
+const char* const fragmentShader = R"(
+precision mediump float;
+uniform sampler2D glyphs;
+uniform vec4 color;
+varying vec2 at;
+
+void main()
+{
+    if (texture2D(glyphs, at).a < 0.5)
+        discard;
+    gl_FragColor = color;
+}
+)";
+
+constexpr int atlasWidth = 2048;  // wider than all glyphs side by side
+constexpr int cornersPerGlyph = 6;
+
+struct RasterPosition {
+    bool valid;
+    float x, y, z;  // window coordinates, z in 0 to 1
+    float color[4];
+} raster;
+
+GLuint program;
+GLint originAt, viewportAt, depthAt, colorAt;
+GLuint texture;
+GLuint quads;
+
+int rowBytes(int width)
+{
+    return (width + 7) / 8;
+}
+
+bool pixelSet(const uint8_t* glyph, int x, int y)
+{
+    const uint8_t* rows = glyph + 1;
+    return rows[y * rowBytes(glyph[0]) + x / 8] & (0x80 >> (x % 8));
+}
+
+// One alpha byte a pixel; rows from the bottom, as the glyphs store them.
+void buildAtlas(int (&left)[glyphCount])
+{
+    static uint8_t atlas[23][atlasWidth];
+    const GlyphFont& font = helvetica18;
+    int x = 0;
+    for (int g = 0; g < glyphCount; ++g) {
+        const uint8_t* glyph = font.glyphs[g];
+        left[g] = x;
+        for (int row = 0; row < font.height; ++row)
+            for (int column = 0; column < glyph[0]; ++column)
+                atlas[row][x + column] = pixelSet(glyph, column, row) ? 255 : 0;
+        x += glyph[0];
+    }
+    emscripten_glGenTextures(1, &texture);
+    emscripten_glBindTexture(GL_TEXTURE_2D, texture);
+    emscripten_glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    emscripten_glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA, atlasWidth, font.height, 0, GL_ALPHA,
+                            GL_UNSIGNED_BYTE, atlas);
+    for (GLenum p : {GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER})
+        emscripten_glTexParameteri(GL_TEXTURE_2D, p, GL_NEAREST);
+    for (GLenum p : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T})
+        emscripten_glTexParameteri(GL_TEXTURE_2D, p, GL_CLAMP_TO_EDGE);
+}
+
+// Per glyph two triangles: pixel corners, then texture coordinates.
+void buildQuads(const int (&left)[glyphCount])
+{
+    static float corners[glyphCount * cornersPerGlyph][4];
+    const float h = float(helvetica18.height);
+    for (int g = 0; g < glyphCount; ++g) {
+        const float w = helvetica18.glyphs[g][0];
+        const float s0 = float(left[g]) / atlasWidth;
+        const float s1 = (left[g] + w) / atlasWidth;
+        const float quad[cornersPerGlyph][4] = {{0, 0, s0, 0}, {w, 0, s1, 0}, {w, h, s1, 1},
+                                                {0, 0, s0, 0}, {w, h, s1, 1}, {0, h, s0, 1}};
+        for (int c = 0; c < cornersPerGlyph; ++c)
+            for (int k = 0; k < 4; ++k)
+                corners[g * cornersPerGlyph + c][k] = quad[c][k];
+    }
+    emscripten_glGenBuffers(1, &quads);
+    emscripten_glBindBuffer(GL_ARRAY_BUFFER, quads);
+    emscripten_glBufferData(GL_ARRAY_BUFFER, sizeof corners, corners, GL_STATIC_DRAW);
+}
+
+}  // namespace
+
+bool buildText()
+{
+    const char* const attributes[] = {"corner", "texel"};
+    program = linkProgram(vertexShader, fragmentShader, attributes, 2);
+    originAt = emscripten_glGetUniformLocation(program, "origin");
+    viewportAt = emscripten_glGetUniformLocation(program, "viewport");
+    depthAt = emscripten_glGetUniformLocation(program, "depth");
+    colorAt = emscripten_glGetUniformLocation(program, "color");
+    int left[glyphCount];
+    buildAtlas(left);
+    buildQuads(left);
+    return program != 0;
+}
+
+extern "C" {
+
+// The overlay places its text with lighting off, so the raster colour is the current one.
+void glRasterPos2i(GLint x, GLint y)
+{
+    const float object[4] = {float(x), float(y), 0, 1};
+    float eye[4], clip[4];
+    transform(currentModelview(), object, eye);
+    transform(currentProjection(), eye, clip);
+    const float w = clip[3];
+    raster.valid = w > 0 && std::fabs(clip[0]) <= w && std::fabs(clip[1]) <= w &&
+                   std::fabs(clip[2]) <= w;
+    if (!raster.valid)
+        return;
+    const int* v = gl.viewport;
+    raster.x = v[0] + (clip[0] / w + 1) * 0.5f * v[2];
+    raster.y = v[1] + (clip[1] / w + 1) * 0.5f * v[3];
+    raster.z = (clip[2] / w + 1) * 0.5f;
+    for (int k = 0; k < 4; ++k)
+        raster.color[k] = gl.color[k];
+}
+
+void glutBitmapCharacter(void* /*font*/, int character)
+{
+    const GlyphFont& font = helvetica18;
+    if (!raster.valid || character < font.first || character > font.last)
+        return;
+    const int g = character - font.first;
+    // As Mesa does: the lower-left pixel is the floor of the raster position, nudged up.
+    constexpr float nudge = 0.0001f;
+    const float left = std::floor(raster.x + nudge - font.xorig);
+    const float bottom = std::floor(raster.y + nudge - font.yorig);
+    emscripten_glUseProgram(program);
+    emscripten_glUniform2f(originAt, left, bottom);
+    emscripten_glUniform4f(viewportAt, float(gl.viewport[0]), float(gl.viewport[1]),
+                           float(gl.viewport[2]), float(gl.viewport[3]));
+    emscripten_glUniform1f(depthAt, raster.z * 2 - 1);
+    emscripten_glUniform4fv(colorAt, 1, raster.color);
+    emscripten_glBindTexture(GL_TEXTURE_2D, texture);
+    emscripten_glBindBuffer(GL_ARRAY_BUFFER, quads);
+    emscripten_glEnableVertexAttribArray(0);
+    emscripten_glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 16, nullptr);
+    emscripten_glEnableVertexAttribArray(1);
+    emscripten_glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, 16,
+                                     reinterpret_cast<const void*>(8));
+    emscripten_glDrawArrays(GL_TRIANGLES, g * cornersPerGlyph, cornersPerGlyph);
+    raster.x += font.glyphs[g][0];
+}
+
+}  // extern "C"
