@@ -63,6 +63,8 @@ void startLoops()
     onCommanderTimer(nullptr);
     commanderTimer = emscripten_set_interval(onCommanderTimer, commanderPeriodMs, nullptr);
     drawFrame();
+    // From the page's request, for the benchmark.
+    EM_ASM(Module.firstFrameAt = performance.now(););
     scheduleTick();
 }
 

@@ -1,0 +1,80 @@
+// Serves the built site on localhost and opens it in Debian's headless Chromium; shared by
+// the browser test and the benchmark.
+'use strict';
+const fs = require('fs');
+const http = require('http');
+const os = require('os');
+const path = require('path');
+const puppeteer = require('puppeteer-core');
+
+const types = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+               '.png': 'image/png'};
+
+// A plain static server: no special headers, as any host would serve the site.
+function serve(site) {
+  const server = http.createServer((request, response) => {
+    const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
+    const file = path.join(site, name === '/' ? 'index.html' : name);
+    fs.readFile(file, (error, body) => {
+      if (error || !file.startsWith(site)) {
+        response.writeHead(404);
+        response.end();
+        return;
+      }
+      response.writeHead(200, {'Content-Type': types[path.extname(file)] || 'application/octet-stream'});
+      response.end(body);
+    });
+  });
+  return new Promise(resolve => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+
+const flags = [
+  '--headless=new', '--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
+  '--no-first-run', '--no-default-browser-check', '--disable-background-networking',
+  '--disable-component-update', '--disable-sync', '--disable-extensions', '--mute-audio',
+  '--window-size=1000,1100',
+];
+
+// A fresh profile each time, so nothing of an earlier run is reused.
+async function launch() {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'tanks-chromium-'));
+  const browser = await puppeteer.launch({
+    executablePath: '/usr/bin/chromium', args: [...flags, `--user-data-dir=${profile}`],
+    headless: true, timeout: 30000, protocolTimeout: 60000,
+  });
+  browser.process().once('exit', () => fs.rmSync(profile, {recursive: true, force: true}));
+  return browser;
+}
+
+// Everything the page reports that a player's console would show.
+function watchConsole(page) {
+  const reports = [];
+  page.on('console', m => reports.push(`console ${m.type()}: ${m.text()}`));
+  page.on('pageerror', e => reports.push(`page error: ${e.message}`));
+  page.on('requestfailed', r => reports.push(`request failed: ${r.url()}`));
+  page.on('response', r => { if (r.status() >= 400) reports.push(`HTTP ${r.status()}: ${r.url()}`); });
+  return reports;
+}
+
+// The page with its first frame drawn; the time from the request to it, in ms.
+async function openGame(browser, url) {
+  const page = await browser.newPage();
+  await page.setViewport({width: 1000, height: 1100, deviceScaleFactor: 1});
+  const reports = watchConsole(page);
+  await page.goto(url, {waitUntil: 'load'});
+  await page.waitForFunction('window.Module && Module._ticksSoFar && Module._ticksSoFar() > 0',
+                             {timeout: 30000, polling: 50});
+  const firstFrameMs = await page.evaluate(() => Module.firstFrameAt);
+  return {page, reports, firstFrameMs};
+}
+
+// The canvas's 800 x 800 pixels, inside its border, as a PNG.
+async function shot(page) {
+  const box = await page.$eval('#canvas', c => {
+    const r = c.getBoundingClientRect();
+    return {x: r.left + c.clientLeft, y: r.top + c.clientTop, width: c.width, height: c.height};
+  });
+  return page.screenshot({clip: box, type: 'png'});
+}
+
+module.exports = {serve, launch, openGame, shot};

@@ -1,0 +1,156 @@
+// The browser build played in headless Chromium: its start picture against the native
+// game's, the keys and the drag, and a console with nothing to say.
+// Usage: node play.test.js build-web/site
+'use strict';
+const fs = require('fs');
+const path = require('path');
+const {serve, launch, openGame, shot} = require('./browser');
+
+// Canvas regions, in pixels from the top left. The enemies' entry band at the top is left
+// out of the start picture: when the first enemy enters and moves depends on timing.
+const regions = {
+  field: {x: 0, y: 150, width: 800, height: 650},        // below the entry band
+  status: {x: 15, y: 40, width: 200, height: 25},        // "LIVES: xxx   ENEMIES:"
+  player: {x: 260, y: 600, width: 80, height: 140},      // the tank at its start and above
+  wallAbove: {x: 270, y: 425, width: 60, height: 105},   // the wall the tank drives up to
+  pillar: {x: 535, y: 150, width: 35, height: 200},      // bricks no shell reaches early
+  whole: {x: 0, y: 0, width: 800, height: 800},
+};
+
+const failures = [];
+function check(what, ok, detail) {
+  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what} (${detail})`);
+  if (!ok)
+    failures.push(what);
+}
+
+const pause = ms => new Promise(resolve => setTimeout(resolve, ms));
+
+// Per region: the share of pixels that differ from the other picture by more than 48 in
+// a channel, and the shares of dark and of light pixels. Decoded in a blank page.
+async function measure(lab, png, other, region) {
+  return lab.evaluate(async (a, b, r) => {
+    const pixels = async base64 => {
+      const bitmap = await createImageBitmap(await (await fetch(`data:image/png;base64,${base64}`)).blob());
+      const context = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
+      context.drawImage(bitmap, 0, 0);
+      return context.getImageData(r.x, r.y, r.width, r.height).data;
+    };
+    const p = await pixels(a);
+    const q = b ? await pixels(b) : p;
+    let differ = 0, dark = 0, light = 0;
+    for (let k = 0; k < p.length; k += 4) {
+      const channels = [p[k], p[k + 1], p[k + 2]];
+      if (Math.max(...channels) < 60) dark++;
+      if (Math.min(...channels) > 230) light++;
+      if (channels.some((c, i) => Math.abs(c - q[k + i]) > 48)) differ++;
+    }
+    const n = p.length / 4;
+    return {differ: differ / n, dark: dark / n, light: light / n};
+  }, png.toString('base64'), other ? other.toString('base64') : null, region);
+}
+
+async function play(page, lab) {
+  const ticks = () => page.evaluate(() => Module._ticksSoFar());
+  const percent = x => `${(100 * x).toFixed(2)}%`;
+  await page.focus('#canvas');
+
+  const start = await shot(page);
+  const native = fs.readFileSync(path.join(__dirname, 'native-start.png'));
+  for (const name of ['field', 'status', 'player']) {
+    const {differ} = await measure(lab, start, native, regions[name]);
+    check(`start picture's ${name} as the native one's`, differ <= 0.01, `${percent(differ)} differ`);
+  }
+
+  await page.keyboard.down('w');
+  await pause(600);
+  await page.keyboard.up('w');
+  const driven = await shot(page);
+  const moved = (await measure(lab, driven, start, regions.player)).differ;
+  check('a held "w" moves the tank', moved > 0.05, `${percent(moved)} of its region changed`);
+
+  const beforeShot = await shot(page);
+  await page.keyboard.press('j');
+  await pause(500);
+  const cut = (await measure(lab, await shot(page), beforeShot, regions.wallAbove)).differ;
+  check('"j" cuts the wall ahead', cut > 0.03, `${percent(cut)} of the wall changed`);
+
+  await page.keyboard.press('/');
+  await pause(100);
+  const frozen = await shot(page);
+  const frozenTicks = await ticks();
+  await pause(400);
+  const still = (await measure(lab, await shot(page), frozen, regions.whole)).differ;
+  check('"/" freezes the picture', still === 0 && (await ticks()) === frozenTicks, `${percent(still)} changed`);
+
+  await page.keyboard.down('s');
+  await page.keyboard.press('.');
+  await page.keyboard.up('s');
+  const stepped = await shot(page);
+  const step = (await measure(lab, stepped, frozen, regions.player)).differ;
+  check('"." runs one tick and draws it', step > 0.01 && (await ticks()) === frozenTicks + 1,
+        `${percent(step)} of the tank's region changed`);
+
+  const stepThen = async key => {
+    await page.keyboard.press(key);
+    await page.keyboard.press('.');
+    return measure(lab, await shot(page), null, regions.pillar);
+  };
+  const unlit = await stepThen('l');
+  const lit = await stepThen('l');
+  check('"l" turns lighting off and on', unlit.dark > 0.9 && lit.dark < 0.1,
+        `dark bricks ${percent(unlit.dark)} then ${percent(lit.dark)}`);
+  const outlined = await stepThen('p');
+  const filled = await stepThen('p');
+  check('"p" outlines and fills', outlined.light > 0.5 && filled.light < 0.1,
+        `light bricks ${percent(outlined.light)} then ${percent(filled.light)}`);
+
+  const beforeDrag = await shot(page);
+  await page.mouse.move(400, 400);
+  await page.mouse.down();
+  for (let k = 1; k <= 10; ++k)
+    await page.mouse.move(400 + 10 * k, 400 + 5 * k);
+  await page.mouse.up();
+  await page.keyboard.press('.');
+  const turned = (await measure(lab, await shot(page), beforeDrag, regions.whole)).differ;
+  check('a drag orbits the camera', turned > 0.2, `${percent(turned)} changed`);
+
+  await page.keyboard.down('Shift');
+  await page.keyboard.press('KeyQ');
+  await page.keyboard.up('Shift');
+  await page.keyboard.press('Q');
+  await page.keyboard.press('/');
+  const running = await ticks();
+  await pause(300);
+  check('a capital "Q" does not quit', (await ticks()) > running, 'ticks go on');
+
+  await page.keyboard.press('q');
+  const ended = await ticks();
+  await pause(300);
+  const message = await page.$eval('#message', m => m.textContent);
+  check('"q" ends the game and offers another', (await ticks()) === ended && /Play again/.test(message),
+        `"${message}"`);
+}
+
+async function main() {
+  const site = path.resolve(process.argv[2]);
+  const server = await serve(site);
+  const browser = await launch();
+  try {
+    const {page, reports} = await openGame(browser, `http://127.0.0.1:${server.address().port}/`);
+    const lab = await browser.newPage();
+    await page.bringToFront();
+    await play(page, lab);
+    check('the console stays clean', reports.length === 0, reports.join('; ') || 'nothing reported');
+  } finally {
+    await browser.close();
+    server.close();
+  }
+  if (failures.length)
+    throw new Error(`${failures.length} failed: ${failures.join(', ')}`);
+}
+
+main().catch(error => {
+  console.error(error.message);
+  process.exit(1);
+});
