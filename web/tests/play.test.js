@@ -55,7 +55,10 @@ async function play(page, lab) {
   const percent = x => `${(100 * x).toFixed(2)}%`;
   await page.focus('#canvas');
 
+  // Paused at once, so that the few ticks since the first frame move little.
+  await page.keyboard.press('/');
   const start = await shot(page);
+  await page.keyboard.press('/');
   const native = fs.readFileSync(path.join(__dirname, 'native-start.png'));
   for (const name of ['field', 'status', 'player']) {
     const {differ} = await measure(lab, start, native, regions[name]);
