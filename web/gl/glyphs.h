@@ -3,11 +3,12 @@
 
 #include <cstdint>
 
-constexpr int glyphCount = 95;           // ' ' to '~'
-constexpr int maxGlyphBytes = 1 + 23 * 3;  // the width, then 23 rows of up to 24 pixels
+constexpr int glyphCount = 95;  // ' ' to '~'
+constexpr int glyphRows = 23;
+constexpr int maxGlyphBytes = 1 + glyphRows * 3;  // the width, then rows of up to 24 pixels
 
 struct GlyphFont {
-    int height;  // pixel rows of every glyph
+    int height;  // pixel rows of every glyph, glyphRows
     int xorig;   // the glyph's origin, in pixels from its lower-left corner
     int yorig;
     int first;   // the character of glyphs[0]

@@ -71,7 +71,7 @@ bool pixelSet(const uint8_t* glyph, int x, int y)
 // One alpha byte a pixel; rows from the bottom, as the glyphs store them.
 void buildAtlas(int (&left)[glyphCount])
 {
-    static uint8_t atlas[23][atlasWidth];
+    static uint8_t atlas[glyphRows][atlasWidth];
     const GlyphFont& font = helvetica18;
     int x = 0;
     for (int g = 0; g < glyphCount; ++g) {

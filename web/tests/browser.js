@@ -36,7 +36,7 @@ const flags = [
 ];
 
 // A fresh profile each time, so nothing of an earlier run is reused.
-async function launch() {
+async function launchOnce() {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'tanks-chromium-'));
   const browser = await puppeteer.launch({
     executablePath: '/usr/bin/chromium', args: [...flags, `--user-data-dir=${profile}`],
@@ -44,6 +44,19 @@ async function launch() {
   });
   browser.process().once('exit', () => fs.rmSync(profile, {recursive: true, force: true}));
   return browser;
+}
+
+// Only the start of the browser itself is tried again, never anything the game does.
+async function launch() {
+  for (let attempt = 1;; ++attempt) {
+    try {
+      return await launchOnce();
+    } catch (error) {
+      if (attempt === 3)
+        throw error;
+      console.log(`Chromium did not start (${error.message}); starting it again`);
+    }
+  }
 }
 
 // Everything the page reports that a player's console would show.
@@ -57,13 +70,28 @@ function watchConsole(page) {
 }
 
 // The page with its first frame drawn; the time from the request to it, in ms.
+// Asked from here rather than with waitForFunction: its poller inside the page now and
+// then never answered although the game was drawing and ticking (about 1 launch in 20
+// on a busy machine), which is what looked like a page that never drew.
+async function untilFirstFrame(page) {
+  const drawn = () => page.evaluate(() => !!(window.Module && Module.firstFrameAt));
+  for (const deadline = Date.now() + 30000; Date.now() < deadline;) {
+    if (await drawn())
+      return;
+    await new Promise(resolve => setTimeout(resolve, 50));
+  }
+  throw new Error('no first frame within 30 s');
+}
+
+// In the browser's own first tab, brought to the front: a page behind another one gets
+// its timers slowed and no frames.
 async function openGame(browser, url) {
-  const page = await browser.newPage();
+  const [page] = await browser.pages();
+  await page.bringToFront();
   await page.setViewport({width: 1000, height: 1100, deviceScaleFactor: 1});
   const reports = watchConsole(page);
   await page.goto(url, {waitUntil: 'load'});
-  await page.waitForFunction('window.Module && Module._ticksSoFar && Module._ticksSoFar() > 0',
-                             {timeout: 30000, polling: 50});
+  await untilFirstFrame(page);
   const firstFrameMs = await page.evaluate(() => Module.firstFrameAt);
   return {page, reports, firstFrameMs};
 }
