@@ -1,6 +1,20 @@
 #include "web/gl/program.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace {
+
+GLuint programInUse;
+
+// What each attribute was last given; an unused slot reads as nothing bound.
+struct AttributeBinding {
+    bool fromArray;
+    int size;
+    AttributeSource source;
+    float value[3];
+};
+AttributeBinding attributes[2];
 
 GLuint compile(GLenum type, const char* source)
 {
@@ -30,4 +44,40 @@ GLuint linkProgram(const char* vertexSource, const char* fragmentSource,
     GLint linked = 0;
     emscripten_glGetProgramiv(program, GL_LINK_STATUS, &linked);
     return linked ? program : 0;
+}
+
+void useProgram(GLuint program)
+{
+    if (program == programInUse)
+        return;
+    emscripten_glUseProgram(program);
+    programInUse = program;
+}
+
+void bindAttribute(GLuint index, int size, AttributeSource source)
+{
+    AttributeBinding& bound = attributes[index];
+    if (bound.fromArray && bound.size == size && bound.source.buffer == source.buffer &&
+        bound.source.offset == source.offset && bound.source.stride == source.stride)
+        return;
+    if (!bound.fromArray)
+        emscripten_glEnableVertexAttribArray(index);
+    emscripten_glBindBuffer(GL_ARRAY_BUFFER, source.buffer);
+    emscripten_glVertexAttribPointer(index, size, GL_FLOAT, GL_FALSE, source.stride,
+                                     reinterpret_cast<const void*>(intptr_t(source.offset)));
+    bound.fromArray = true;
+    bound.size = size;
+    bound.source = source;
+}
+
+void constantAttribute(GLuint index, const float value[3])
+{
+    AttributeBinding& bound = attributes[index];
+    if (!bound.fromArray && std::memcmp(bound.value, value, sizeof bound.value) == 0)
+        return;
+    if (bound.fromArray)
+        emscripten_glDisableVertexAttribArray(index);
+    emscripten_glVertexAttrib3fv(index, value);
+    bound.fromArray = false;
+    std::memcpy(bound.value, value, sizeof bound.value);
 }

@@ -14,6 +14,12 @@ struct AttributeSource {
     int stride;
 };
 
+// WebGL calls cross into JavaScript one by one; these skip the ones that would change nothing.
+void useProgram(GLuint program);
+void bindAttribute(GLuint index, int size, AttributeSource source);
+// Every vertex takes the same value: OpenGL's current normal, for one.
+void constantAttribute(GLuint index, const float value[3]);
+
 // The fixed-function vertex stage of OpenGL 1.1, as far as the game uses it.
 bool buildSceneProgram();
 // Makes the scene program current with today's matrices, lights, material and colour. With

@@ -1,6 +1,7 @@
 // OpenGL 1.1's vertex lighting for positional or directional lights, no local viewer, no
 // spot or attenuation, one-sided, per vertex as OpenGL does it, so faces shade as natively.
 #include <cstdint>
+#include <cstring>
 
 #include "web/gl/gl_state.h"
 #include "web/gl/program.h"
@@ -107,41 +108,73 @@ void product(const float* a, const float* b, float* out)
         out[k] = a[k] * b[k];
 }
 
+// Everything the lighting uniforms hold, as last sent: most changes between objects are
+// one colour, so only the uniforms that differ are sent again.
+struct LightingUniforms {
+    int lighting;
+    float color[4];
+    float sceneColor[3];
+    float alpha;
+    float positions[2][4];
+    float ambient[2][3];
+    float diffuse[2][3];
+    float specular[2][3];
+    float shininess;
+};
+LightingUniforms sent;
+bool sentOnce;
+
 // The light model's ambient, 0.2 by default, and no emission.
-void sendLighting()
+LightingUniforms lightingNow()
 {
-    emscripten_glUniform1i(locations[lighting], gl.lighting);
-    emscripten_glUniform4fv(locations[color], 1, gl.color);
+    LightingUniforms u = {};
+    u.lighting = gl.lighting;
+    std::memcpy(u.color, gl.color, sizeof u.color);
     const float globalAmbient[3] = {0.2f, 0.2f, 0.2f};
-    float scene[3];
-    product(globalAmbient, gl.materialAmbient, scene);
-    emscripten_glUniform3fv(locations[sceneColor], 1, scene);
-    emscripten_glUniform1f(locations[alpha], gl.materialDiffuse[3]);
-    float positions[2][4] = {};
-    float ambient[2][3] = {}, diffuse[2][3] = {}, specular[2][3] = {};
+    product(globalAmbient, gl.materialAmbient, u.sceneColor);
+    u.alpha = gl.materialDiffuse[3];
     for (int i = 0; i < 2; ++i) {
         const Light& l = gl.lights[i];
-        for (int k = 0; k < 4; ++k)
-            positions[i][k] = l.position[k];
+        std::memcpy(u.positions[i], l.position, sizeof u.positions[i]);
         if (!l.enabled)
             continue;  // a light switched off adds nothing
-        product(l.ambient, gl.materialAmbient, ambient[i]);
-        product(l.diffuse, gl.materialDiffuse, diffuse[i]);
-        product(l.specular, gl.materialSpecular, specular[i]);
+        product(l.ambient, gl.materialAmbient, u.ambient[i]);
+        product(l.diffuse, gl.materialDiffuse, u.diffuse[i]);
+        product(l.specular, gl.materialSpecular, u.specular[i]);
     }
-    emscripten_glUniform4fv(locations[lightPosition], 2, positions[0]);
-    emscripten_glUniform3fv(locations[ambientProduct], 2, ambient[0]);
-    emscripten_glUniform3fv(locations[diffuseProduct], 2, diffuse[0]);
-    emscripten_glUniform3fv(locations[specularProduct], 2, specular[0]);
-    emscripten_glUniform1f(locations[shininess], gl.shininess);
+    u.shininess = gl.shininess;
+    return u;
 }
 
-void bindAttribute(GLuint index, int size, AttributeSource source)
+template <typename T>
+bool changed(const T& now, const T& before)
 {
-    emscripten_glBindBuffer(GL_ARRAY_BUFFER, source.buffer);
-    emscripten_glEnableVertexAttribArray(index);
-    emscripten_glVertexAttribPointer(index, size, GL_FLOAT, GL_FALSE, source.stride,
-                                     reinterpret_cast<const void*>(intptr_t(source.offset)));
+    return !sentOnce || std::memcmp(&now, &before, sizeof now) != 0;
+}
+
+void sendLighting()
+{
+    const LightingUniforms u = lightingNow();
+    if (changed(u.lighting, sent.lighting))
+        emscripten_glUniform1i(locations[lighting], u.lighting);
+    if (changed(u.color, sent.color))
+        emscripten_glUniform4fv(locations[color], 1, u.color);
+    if (changed(u.sceneColor, sent.sceneColor))
+        emscripten_glUniform3fv(locations[sceneColor], 1, u.sceneColor);
+    if (changed(u.alpha, sent.alpha))
+        emscripten_glUniform1f(locations[alpha], u.alpha);
+    if (changed(u.positions, sent.positions))
+        emscripten_glUniform4fv(locations[lightPosition], 2, u.positions[0]);
+    if (changed(u.ambient, sent.ambient))
+        emscripten_glUniform3fv(locations[ambientProduct], 2, u.ambient[0]);
+    if (changed(u.diffuse, sent.diffuse))
+        emscripten_glUniform3fv(locations[diffuseProduct], 2, u.diffuse[0]);
+    if (changed(u.specular, sent.specular))
+        emscripten_glUniform3fv(locations[specularProduct], 2, u.specular[0]);
+    if (changed(u.shininess, sent.shininess))
+        emscripten_glUniform1f(locations[shininess], u.shininess);
+    sent = u;
+    sentOnce = true;
 }
 
 }  // namespace
@@ -158,7 +191,7 @@ bool buildSceneProgram()
 void prepareSceneDraw(AttributeSource position, const AttributeSource* normal,
                       const float constantNormal[3])
 {
-    emscripten_glUseProgram(program);
+    useProgram(program);
     emscripten_glUniformMatrix4fv(locations[modelview], 1, GL_FALSE, currentModelview().m);
     float normals[9];
     normalMatrixOf(currentModelview(), normals);
@@ -172,10 +205,8 @@ void prepareSceneDraw(AttributeSource position, const AttributeSource* normal,
         lightingSent = gl.lightingVersion;
     }
     bindAttribute(0, 3, position);
-    if (normal) {
+    if (normal)
         bindAttribute(1, 3, *normal);
-    } else {
-        emscripten_glDisableVertexAttribArray(1);
-        emscripten_glVertexAttrib3fv(1, constantNormal);
-    }
+    else
+        constantAttribute(1, constantNormal);
 }

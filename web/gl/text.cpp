@@ -1,5 +1,6 @@
 // Each glyph is a quad cut from one texture of every glyph side by side, placed on whole
 // pixels as OpenGL places a bitmap, in the colour current when the raster position was set.
+// The texture stays bound to unit 0: nothing else uses a texture.
 #include <GL/glut.h>
 #include <webgl/webgl1.h>
 
@@ -50,6 +51,7 @@ struct RasterPosition {
     bool valid;
     float x, y, z;  // window coordinates, z in 0 to 1
     float color[4];
+    bool unsent;  // the shader has not had this position's depth, colour and viewport yet
 } raster;
 
 GLuint program;
@@ -149,6 +151,7 @@ void glRasterPos2i(GLint x, GLint y)
     raster.z = (clip[2] / w + 1) * 0.5f;
     for (int k = 0; k < 4; ++k)
         raster.color[k] = gl.color[k];
+    raster.unsent = true;
 }
 
 void glutBitmapCharacter(void* /*font*/, int character)
@@ -161,19 +164,17 @@ void glutBitmapCharacter(void* /*font*/, int character)
     constexpr float nudge = 0.0001f;
     const float left = std::floor(raster.x + nudge - font.xorig);
     const float bottom = std::floor(raster.y + nudge - font.yorig);
-    emscripten_glUseProgram(program);
+    useProgram(program);
+    if (raster.unsent) {
+        emscripten_glUniform4f(viewportAt, float(gl.viewport[0]), float(gl.viewport[1]),
+                               float(gl.viewport[2]), float(gl.viewport[3]));
+        emscripten_glUniform1f(depthAt, raster.z * 2 - 1);
+        emscripten_glUniform4fv(colorAt, 1, raster.color);
+        raster.unsent = false;
+    }
     emscripten_glUniform2f(originAt, left, bottom);
-    emscripten_glUniform4f(viewportAt, float(gl.viewport[0]), float(gl.viewport[1]),
-                           float(gl.viewport[2]), float(gl.viewport[3]));
-    emscripten_glUniform1f(depthAt, raster.z * 2 - 1);
-    emscripten_glUniform4fv(colorAt, 1, raster.color);
-    emscripten_glBindTexture(GL_TEXTURE_2D, texture);
-    emscripten_glBindBuffer(GL_ARRAY_BUFFER, quads);
-    emscripten_glEnableVertexAttribArray(0);
-    emscripten_glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 16, nullptr);
-    emscripten_glEnableVertexAttribArray(1);
-    emscripten_glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, 16,
-                                     reinterpret_cast<const void*>(8));
+    bindAttribute(0, 2, {quads, 0, 16});
+    bindAttribute(1, 2, {quads, 8, 16});
     emscripten_glDrawArrays(GL_TRIANGLES, g * cornersPerGlyph, cornersPerGlyph);
     raster.x += font.glyphs[g][0];
 }
