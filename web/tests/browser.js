@@ -80,7 +80,10 @@ async function untilFirstFrame(page) {
       return;
     await new Promise(resolve => setTimeout(resolve, 50));
   }
-  throw new Error('no first frame within 30 s');
+  const state = await page.evaluate(() => JSON.stringify({
+    visibility: document.visibilityState, started: !!(window.Module && Module.calledRun),
+    message: document.getElementById('message').textContent}));
+  throw new Error(`no first frame within 30 s: ${state}`);
 }
 
 // In the browser's own first tab, brought to the front: a page behind another one gets
@@ -91,7 +94,9 @@ async function openGame(browser, url) {
   await page.setViewport({width: 1000, height: 1100, deviceScaleFactor: 1});
   const reports = watchConsole(page);
   await page.goto(url, {waitUntil: 'load'});
-  await untilFirstFrame(page);
+  await untilFirstFrame(page).catch(error => {
+    throw new Error(`${error.message} ${reports.join('; ')}`);
+  });
   const firstFrameMs = await page.evaluate(() => Module.firstFrameAt);
   return {page, reports, firstFrameMs};
 }
