@@ -45,7 +45,7 @@ void setArray(ClientArray& array, GLsizei stride, const GLvoid* pointer)
 
 ClientArray* arrayOf(GLenum name)
 {
-    return name == GL_VERTEX_ARRAY ? &gl.vertexArray
+    return name == GL_VERTEX_ARRAY   ? &gl.vertexArray
            : name == GL_NORMAL_ARRAY ? &gl.normalArray
                                      : nullptr;
 }

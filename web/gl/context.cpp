@@ -29,6 +29,8 @@ bool startWebGl(const char* canvas)
 extern "C" {
 
 // The browser shows what was drawn once the callback that drew it returns.
-void glutSwapBuffers() {}
+void glutSwapBuffers()
+{
+}
 
 }  // extern "C"

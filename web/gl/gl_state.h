@@ -30,7 +30,7 @@ struct GlState {
     int modelviewTop;
     Matrix projection[projectionDepth];
     int projectionTop;
-    bool projectionMode;  // GL_PROJECTION is the current matrix mode
+    bool projectionMode;         // GL_PROJECTION is the current matrix mode
     uint32_t projectionVersion;  // counts changes, so the shader gets it only when it moved
 
     bool lighting;

@@ -11,7 +11,7 @@ struct GlyphFont {
     int height;  // pixel rows of every glyph, glyphRows
     int xorig;   // the glyph's origin, in pixels from its lower-left corner
     int yorig;
-    int first;   // the character of glyphs[0]
+    int first;  // the character of glyphs[0]
     int last;
     // Per glyph: its width, which is also its advance, then its rows from the bottom, each
     // (width + 7) / 8 bytes, leftmost pixel in the top bit.

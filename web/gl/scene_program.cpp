@@ -75,8 +75,9 @@ enum Uniform {
     uniformCount
 };
 const char* const uniformNames[uniformCount] = {
-    "modelview", "projection", "normalMatrix", "lighting", "color", "sceneColor", "alpha",
-    "lightPosition", "ambientProduct", "diffuseProduct", "specularProduct", "shininess"};
+    "modelview",      "projection",     "normalMatrix",    "lighting",
+    "color",          "sceneColor",     "alpha",           "lightPosition",
+    "ambientProduct", "diffuseProduct", "specularProduct", "shininess"};
 
 GLuint program;
 GLint locations[uniformCount];

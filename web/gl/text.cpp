@@ -141,8 +141,8 @@ void glRasterPos2i(GLint x, GLint y)
     transform(currentModelview(), object, eye);
     transform(currentProjection(), eye, clip);
     const float w = clip[3];
-    raster.valid = w > 0 && std::fabs(clip[0]) <= w && std::fabs(clip[1]) <= w &&
-                   std::fabs(clip[2]) <= w;
+    raster.valid =
+        w > 0 && std::fabs(clip[0]) <= w && std::fabs(clip[1]) <= w && std::fabs(clip[2]) <= w;
     if (!raster.valid)
         return;
     const int* v = gl.viewport;
