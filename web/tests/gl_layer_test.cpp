@@ -1,0 +1,201 @@
+// The GL layer of the browser build, over a WebGL that records instead of drawing: what
+// render/ asks of OpenGL 1.1 must reach WebGL as OpenGL would have drawn it.
+#include <GL/glut.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <initializer_list>
+#include <vector>
+
+#include "render/models.h"
+#include "web/gl/glyphs.h"
+#include "web/gl/web_gl.h"
+#include "web/tests/fake_webgl.h"
+
+namespace {
+
+using Point = std::array<float, 3>;
+
+struct GlLayer : testing::Test {
+    static void SetUpTestSuite() { ASSERT_TRUE(startWebGl("#canvas")); }
+
+    void SetUp() override
+    {
+        for (GLenum mode : {GL_PROJECTION, GL_MODELVIEW}) {
+            glMatrixMode(mode);
+            glLoadIdentity();
+        }
+        glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+        fakeWebGl.draws.clear();
+    }
+
+    // The positions of the last draw, as points.
+    static std::vector<Point> drawnPoints()
+    {
+        const std::vector<float>& p = fakeWebGl.draws.back().positions;
+        std::vector<Point> points;
+        for (size_t k = 0; k + 2 < p.size(); k += 3)
+            points.push_back(Point{p[k], p[k + 1], p[k + 2]});
+        return points;
+    }
+
+    static const std::vector<float>& uniform(const char* name)
+    {
+        return fakeWebGl.draws.back().uniforms.at(name);
+    }
+};
+
+constexpr float up[3] = {0, 0, 1};
+const Point a = {0, 0, 0}, b = {1, 0, 0}, c = {1, 1, 0}, d = {0, 1, 0};
+
+GLuint listOfOneQuad()
+{
+    const GLuint list = glGenLists(1);
+    glNewList(list, GL_COMPILE);
+    glBegin(GL_QUADS);
+    glNormal3fv(up);
+    for (const Point& p : {a, b, c, d})
+        glVertex3f(p[0], p[1], p[2]);
+    glEnd();
+    glEndList();
+    return list;
+}
+
+// Mesa's split decides how a face's corner colours blend; outlines show the four edges.
+TEST_F(GlLayer, QuadsSplitAsMesaDoesAndOutlineAsTheirEdges)
+{
+    const GLuint list = listOfOneQuad();
+    glCallList(list);
+    EXPECT_EQ(fakeWebGl.draws.back().mode, unsigned(GL_TRIANGLES));
+    EXPECT_EQ(drawnPoints(), (std::vector<Point>{a, b, d, b, c, d}));
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    glCallList(list);
+    EXPECT_EQ(fakeWebGl.draws.back().mode, unsigned(GL_LINES));
+    EXPECT_EQ(drawnPoints(), (std::vector<Point>{a, b, b, c, c, d, d, a}));
+}
+
+// The models point one array at all their boxes before glBegin; box k's corners start at
+// element 8k.
+TEST_F(GlLayer, ArrayElementsReadTheArrayPointedBeforeBegin)
+{
+    const Box boxes[2] = {makeBox(0, 1, 0, 1, 0, 1), makeBox(5, 6, 7, 8, 9, 10)};
+    const GLuint list = glGenLists(1);
+    glNewList(list, GL_COMPILE);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, boxes);
+    glBegin(GL_QUADS);
+    glNormal3fv(up);
+    for (int corner = 0; corner < 4; ++corner)
+        glArrayElement(8 + corner);
+    glEnd();
+    glEndList();
+    glCallList(list);
+    const auto corner = [&](int k) {
+        return Point{boxes[1].corners[k][0], boxes[1].corners[k][1], boxes[1].corners[k][2]};
+    };
+    EXPECT_EQ(drawnPoints(), (std::vector<Point>{corner(0), corner(1), corner(3), corner(1),
+                                                 corner(2), corner(3)}));
+
+    const GLuint tank = glGenLists(1);
+    glNewList(tank, GL_COMPILE);
+    buildTankModel();
+    glEndList();
+    glCallList(tank);
+    EXPECT_EQ(fakeWebGl.draws.back().count, 5 * 6 * 6);  // five boxes of six faces
+}
+
+// The floor grid has no normals of its own: it is lit with the current normal, which
+// the last list drawn leaves behind, as OpenGL does.
+TEST_F(GlLayer, ListsWithoutNormalsTakeTheOneTheLastListLeft)
+{
+    const GLuint grid = glGenLists(1);
+    glNewList(grid, GL_COMPILE);
+    glBegin(GL_LINES);
+    glVertex3f(0, 0, 0);
+    glVertex3f(1, 0, 0);
+    glEnd();
+    glEndList();
+    const float side[3] = {-1, 0, 0};
+    glNormal3fv(side);
+    glCallList(grid);
+    EXPECT_TRUE(fakeWebGl.draws.back().constantNormal);
+    EXPECT_EQ(fakeWebGl.draws.back().normal[0], -1);
+    glCallList(listOfOneQuad());
+    EXPECT_FALSE(fakeWebGl.draws.back().constantNormal);
+    glCallList(grid);
+    EXPECT_EQ(fakeWebGl.draws.back().normal[2], 1);
+}
+
+TEST_F(GlLayer, MatricesAsOpenGLBuildsThem)
+{
+    glMatrixMode(GL_PROJECTION);
+    glFrustum(-1, 1, -1, 1, 2.5, 75);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glTranslatef(0, 0, -40);
+    glRotatef(90, 1, 0, 0);
+    glCallList(listOfOneQuad());
+    glPopMatrix();
+    const std::vector<float>& p = uniform("projection");
+    EXPECT_FLOAT_EQ(p[0], 2.5f);
+    EXPECT_FLOAT_EQ(p[10], float(-77.5 / 72.5));
+    EXPECT_FLOAT_EQ(p[11], -1);
+    EXPECT_FLOAT_EQ(p[14], float(-375.0 / 72.5));
+    // A quarter turn about x takes +y to +z, then the eye is 40 units away.
+    const std::vector<float>& m = uniform("modelview");
+    const float y[4] = {0, 1, 0, 1};
+    for (int row = 0; row < 3; ++row) {
+        float sum = 0;
+        for (int k = 0; k < 4; ++k)
+            sum += m[size_t(k * 4 + row)] * y[k];
+        EXPECT_NEAR(sum, (Point{0, 0, -39})[size_t(row)], 1e-6) << "row " << row;
+    }
+    glCallList(listOfOneQuad());
+    EXPECT_EQ(uniform("modelview")[14], 0) << "the pop restores the identity";
+}
+
+// Positions go through the modelview as it stands when they are set; every term of the
+// sum is the light's colour times the material's.
+TEST_F(GlLayer, LightsTakeTheModelviewOfTheirMomentAndMultiplyTheMaterial)
+{
+    const float position[4] = {-20, 0, 5, 1};
+    const float diffuse[4] = {1, 0.5f, 0.25f, 1};
+    const float material[4] = {0.3f, 0.15f, 0.05f, 0.5f};
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+    glDisable(GL_LIGHT1);
+    glPushMatrix();
+    glTranslatef(0, 0, -40);
+    glLightfv(GL_LIGHT0, GL_POSITION, position);
+    glPopMatrix();
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
+    glMaterialfv(GL_FRONT, GL_DIFFUSE, material);
+    glCallList(listOfOneQuad());
+    EXPECT_EQ(uniform("lightPosition"), (std::vector<float>{-20, 0, -35, 1, 0, 0, 1, 0}));
+    EXPECT_EQ(uniform("diffuseProduct"),
+              (std::vector<float>{0.3f, 0.075f, 0.0125f, 0, 0, 0}));  // light 1 is off
+    EXPECT_FLOAT_EQ(uniform("alpha")[0], 0.5f);
+    EXPECT_FLOAT_EQ(uniform("sceneColor")[0], 0.2f * 0.2f);  // default ambients
+}
+
+// Each glyph sits on whole pixels from its origin below the baseline and moves the
+// raster position on by its width.
+TEST_F(GlLayer, TextFromTheRasterPositionAdvancingByEachWidth)
+{
+    glViewport(0, 0, 800, 800);
+    glMatrixMode(GL_PROJECTION);
+    gluOrtho2D(0, 800, 0, 800);
+    glMatrixMode(GL_MODELVIEW);
+    glRasterPos2i(20, 740);
+    glutBitmapCharacter(GLUT_BITMAP_HELVETICA_18, 'L');
+    EXPECT_EQ(uniform("origin"), (std::vector<float>{20, 740 - 5}));
+    glutBitmapCharacter(GLUT_BITMAP_HELVETICA_18, 'I');
+    const float width = helvetica18.glyphs['L' - helvetica18.first][0];
+    EXPECT_EQ(uniform("origin"), (std::vector<float>{20 + width, 735}));
+    const size_t drawn = fakeWebGl.draws.size();
+    glRasterPos2i(20, 900);  // above the window: no valid position, no text
+    glutBitmapCharacter(GLUT_BITMAP_HELVETICA_18, 'L');
+    EXPECT_EQ(fakeWebGl.draws.size(), drawn);
+}
+
+}  // namespace
