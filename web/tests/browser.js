@@ -28,6 +28,8 @@ function serve(site) {
   return new Promise(resolve => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
+// WebGL through SwiftShader, pinned; --disable-gpu is left out: it changes nothing here,
+// WebGL is SwiftShader's in Chromium's GPU process either way.
 const flags = [
   '--headless=new', '--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
   '--no-first-run', '--no-default-browser-check', '--disable-background-networking',

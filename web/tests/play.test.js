@@ -6,6 +6,9 @@ const fs = require('fs');
 const path = require('path');
 const {serve, launch, openGame, shot} = require('./browser');
 
+// native-start.png is the native game's first frame, as scripts/capture takes it for
+// docs/screenshot.png; take it again whenever the native picture changes.
+//
 // Canvas regions, in pixels from the top left. The enemies' entry band at the top is left
 // out of the start picture: when the first enemy enters and moves depends on timing.
 const regions = {
