@@ -17,6 +17,9 @@ bool startWebGl(const char* canvas)
     attributes.depth = true;
     attributes.stencil = false;
     attributes.majorVersion = 1;
+    // The layer uses plain WebGL 1 alone; switching on every extension costs the first
+    // frame a few hundred milliseconds.
+    attributes.enableExtensionsByDefault = false;
     const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context =
         emscripten_webgl_create_context(canvas, &attributes);
     if (context <= 0 || emscripten_webgl_make_context_current(context) != EMSCRIPTEN_RESULT_SUCCESS)

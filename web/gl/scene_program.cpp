@@ -25,6 +25,16 @@ uniform vec3 specularProduct[2];
 uniform float shininess;
 varying vec4 shade;
 
+vec3 lightTerm(vec4 p, vec3 ambient, vec3 diffuse, vec3 specular, vec3 n, vec4 eye)
+{
+    vec3 toLight = normalize(p.w == 0.0 ? p.xyz : p.xyz / p.w - eye.xyz / eye.w);
+    float facingLight = max(dot(n, toLight), 0.0);
+    // No local viewer: the eye is taken to look down -z from infinitely far.
+    float facingHalf = max(dot(n, normalize(toLight + vec3(0.0, 0.0, 1.0))), 0.0);
+    float shine = facingLight > 0.0 && facingHalf > 0.0 ? pow(facingHalf, shininess) : 0.0;
+    return ambient + facingLight * diffuse + shine * specular;
+}
+
 void main()
 {
     vec4 eye = modelview * vec4(position, 1.0);
@@ -35,16 +45,9 @@ void main()
     }
     // Without GL_NORMALIZE the normal is used at the length the transform leaves it.
     vec3 n = normalMatrix * normal;
-    vec3 sum = sceneColor;
-    for (int i = 0; i < 2; ++i) {
-        vec4 p = lightPosition[i];
-        vec3 toLight = normalize(p.w == 0.0 ? p.xyz : p.xyz / p.w - eye.xyz / eye.w);
-        float diffuse = max(dot(n, toLight), 0.0);
-        // No local viewer: the eye is taken to look down -z from infinitely far.
-        float facing = max(dot(n, normalize(toLight + vec3(0.0, 0.0, 1.0))), 0.0);
-        float specular = diffuse > 0.0 && facing > 0.0 ? pow(facing, shininess) : 0.0;
-        sum += ambientProduct[i] + diffuse * diffuseProduct[i] + specular * specularProduct[i];
-    }
+    vec3 sum = sceneColor
+        + lightTerm(lightPosition[0], ambientProduct[0], diffuseProduct[0], specularProduct[0], n, eye)
+        + lightTerm(lightPosition[1], ambientProduct[1], diffuseProduct[1], specularProduct[1], n, eye);
     shade = vec4(clamp(sum, 0.0, 1.0), alpha);
 }
 )";
