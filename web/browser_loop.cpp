@@ -12,15 +12,15 @@
 
 namespace {
 
-// The game's pace: speeds are per tick, and the native loop sleeps this long between a
-// tick's frame and the next tick.
+// The game's pace: speeds are per tick, and every tick is followed by this rest, counted
+// here from the end of the tick's frame.
 constexpr double tickPauseMs = 15;
 constexpr double commanderPeriodMs = 500;
 
 long tickTimer;       // 0 while no tick is waiting
 long commanderTimer;  // 0 once stopped
 bool stopped;
-unsigned ticksRun;  // read by the page's benchmark
+unsigned ticksRun;  // read by the browser test and the benchmark
 
 std::mt19937 commanderRandom;
 
