@@ -4,7 +4,12 @@
 #include <cstdint>
 #include <mutex>
 
-constexpr int gridCells = 52;   // brick cells per side; one world unit is two cells
+constexpr int fieldHalfWidth = 13;  // the field runs from -13 to +13 world units on both axes
+constexpr double cellSize = 0.5;    // world units per brick cell
+constexpr int gridCells = 52;       // brick cells per side
+static_assert(gridCells * cellSize == 2 * fieldHalfWidth, "the bricks tile the field");
+// The outermost lane a tank's centre reaches: a tank reaches one unit either side of it.
+constexpr float edgeLane = 12.0f;
 constexpr int enemySlots = 20;  // enemies per game, one slot each
 constexpr int shellsPerTank = 2;
 
@@ -17,7 +22,7 @@ enum MoveDir : int32_t {
     moveRight = 4,  // +x, heading 270
 };
 
-// Cell (i, j) covers x from -13 + 0.5i and y from -13 + 0.5j, half a unit each way.
+// Cell (i, j) covers x from -fieldHalfWidth + i * cellSize, y likewise from j, one cellSize each way.
 struct BrickGrid {
     uint8_t cells[gridCells][gridCells];  // [i along x][j along y]; 0 = empty, 1 = brick
 };

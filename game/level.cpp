@@ -37,8 +37,8 @@ void resetEnemySlots(GameState& g)
     for (int k = 0; k < enemySlots; ++k) {
         EnemyTank& e = g.enemies[k];
         e.alive = 0;
-        e.x = float(12 * (k % 3) - 12);
-        e.y = 12.0f;
+        e.x = edgeLane * float(k % 3 - 1);
+        e.y = edgeLane;
         e.heading = 180;
         e.shells.active[0] = 0;
         e.shells.active[1] = 0;
@@ -55,7 +55,7 @@ void resetGame(GameState& g)
     g.player.shells.active[1] = 0;
     g.base.x = 0.0f;
     g.baseDestroyed = 0;
-    g.base.y = -12.0f;
+    g.base.y = -edgeLane;
     buildLevel(g);
     resetEnemySlots(g);
     g.enemiesOnField = 0;
@@ -69,7 +69,7 @@ void setUpFirstGame(GameState& g)
     g.livesLeft = startingLives;
     g.player.y = playerStartY;
     g.base.x = 0.0f;
-    g.base.y = -12.0f;
+    g.base.y = -edgeLane;
     buildLevel(g);
     resetEnemySlots(g);
 }

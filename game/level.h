@@ -4,7 +4,7 @@
 #include "game/game_state.h"
 
 constexpr float playerStartX = -4.0f;
-constexpr float playerStartY = -12.0f;
+constexpr float playerStartY = -edgeLane;
 constexpr int8_t startingLives = 3;
 
 void buildLevel(GameState& g);       // sets every brick of the layout, touches nothing else

@@ -6,10 +6,9 @@
 
 namespace {
 
-constexpr double gridOrigin = 13.0;
+constexpr double gridOrigin = fieldHalfWidth;
 constexpr double tankReach = 1.1;    // the look-ahead point in front of a tank's centre
 constexpr double shellReach = 0.55;  // the look-ahead point in front of a shell's centre
-constexpr float fieldBound = 12.0f;
 
 // The row (vertical motion) or column (horizontal motion) just ahead of a
 // tank or shell, seen from its lane: cell `line + d` across it, `ahead` along it.
@@ -92,7 +91,7 @@ bool nextTankPosition(const BrickGrid& bricks, const Tank& t, float& x, float& y
     const float before = along;
     along = float(double(before) + sign * tankStep);
     // The bound looks at the value before the step, so the last step may end 0.1 beyond it.
-    return sign > 0 ? before <= fieldBound : before >= -fieldBound;
+    return sign > 0 ? before <= edgeLane : before >= -edgeLane;
 }
 
 void stepShell(BrickGrid& bricks, Shells& shells, int k)

@@ -1,9 +1,9 @@
 #include "render/brick_batch.h"
 
-#include <cmath>
 #include <cstring>
 
 #include "render/models.h"
+#include "render/view_transform.h"
 
 namespace {
 
@@ -26,14 +26,14 @@ void emitFace(const Box& box, BoxFace face, BrickBatch& batch, int at)
     }
 }
 
-// The brick model at cell (i, j): the cell (0, 0) block moved by half a unit per cell, as
-// the plain pass translates it. Every sum is a multiple of 0.5 within 13, exact in a float.
+// The brick model at cell (i, j), moved as the plain pass translates it. Every sum is a
+// multiple of half a unit within the field, exact in a float.
 Box brickAtCell(int i, int j)
 {
     Box box = brickCellBox();
     for (float* corner : box.corners) {
-        corner[0] += float(0.5 * i);
-        corner[1] += float(0.5 * j);
+        corner[0] += brickCellOffset(i);
+        corner[1] += brickCellOffset(j);
     }
     return box;
 }
@@ -103,12 +103,11 @@ bool refreshBrickBatch(const BrickGrid& bricks, BrickBatch& batch)
     return true;
 }
 
-// The eye is the origin of eye space taken back through the world transform: 40 units
-// along +z, turned back by the pitch about x, then by the yaw about y.
 double eyeHeight(float cameraPitch, float cameraYaw)
 {
-    constexpr double degree = 3.14159265358979323846 / 180.0;
-    return 40.0 * std::cos(cameraPitch * degree) * std::cos(cameraYaw * degree);
+    double eye[3];
+    eyePosition(worldTransform(cameraPitch, cameraYaw), eye);
+    return eye[2];
 }
 
 // A closed wall's faces that look away from the eye always lie behind its other faces,

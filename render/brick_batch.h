@@ -5,6 +5,14 @@
 #include "game/game_state.h"
 
 constexpr int brickCellCount = gridCells * gridCells;
+
+// How far the brick model moves to stand on cell i along either axis: a multiple of half a
+// unit within the field, exact in a float.
+inline float brickCellOffset(int i)
+{
+    return float(cellSize * i);
+}
+
 constexpr int vertsPerFace = 4;
 // Room for every face of every cell: more than any grid can show, so no grid overflows it.
 constexpr int brickBatchVertices = brickCellCount * 6 * vertsPerFace;

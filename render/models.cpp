@@ -4,6 +4,8 @@
 
 #include <iterator>
 
+#include "game/game_state.h"
+
 const uint8_t boxFaceIndices[24] = {
     0, 1, 2, 3,  // top
     4, 7, 6, 5,  // bottom
@@ -19,22 +21,24 @@ const float boxFaceNormals[6][3] = {
 
 namespace {
 
-constexpr int fieldHalfWidth = 13;  // the field runs from -13 to +13 on both axes
+static_assert(sizeof(Box) == 24 * sizeof(float), "a run of boxes is one corner array");
 
 // One GL_QUADS primitive for the whole model, each vertex preceded by its face's normal.
-// Re-pointing the array per box is safe: the list being compiled copies every element
-// as it is emitted, so the corners need not outlive the build routine.
+// The boxes lie one after the other with no gaps, so they are one array of corners, box b's
+// from element 8b, pointed at once before the primitive as GL requires. The list being
+// compiled copies every element as it is emitted; the array is left enabled, so the models'
+// boxes are static and it never points at memory that has gone. (Switching the array off
+// while the list is still open changes how Mesa lights the list's faces.)
 void emitBoxes(const Box* boxes, int count)
 {
     glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, boxes);
     glBegin(GL_QUADS);
-    for (int b = 0; b < count; ++b) {
-        glVertexPointer(3, GL_FLOAT, 0, boxes[b].corners);
+    for (int b = 0; b < count; ++b)
         for (int p = 0; p < 24; ++p) {
             glNormal3fv(boxFaceNormals[p / 4]);
-            glArrayElement(boxFaceIndices[p]);
+            glArrayElement(8 * b + boxFaceIndices[p]);
         }
-    }
     glEnd();
 }
 
@@ -71,7 +75,7 @@ void buildGridModel()
 
 void buildTankModel()
 {
-    const Box boxes[] = {
+    static const Box boxes[] = {
         makeBox(-0.4f, 0.4f, -0.8f, 0.2f, 0.2f, 1.0f),   // central block
         makeBox(-1.0f, -0.4f, -1.0f, 0.4f, 0.0f, 0.6f),  // left track
         makeBox(0.4f, 1.0f, -1.0f, 0.4f, 0.0f, 0.6f),    // right track
@@ -84,26 +88,28 @@ void buildTankModel()
 // Longer along its flight, at barrel height.
 void buildShellModel()
 {
-    const Box shell = makeBox(-0.2f, 0.2f, -0.3f, 0.3f, 0.4f, 0.8f);
+    static const Box shell = makeBox(-0.2f, 0.2f, -0.3f, 0.3f, 0.4f, 0.8f);
     emitBoxes(&shell, 1);
 }
 
 Box brickCellBox()
 {
-    return makeBox(-13.0f, -12.5f, -13.0f, -12.5f, 0.0f, brickHeight);
+    constexpr float low = -fieldHalfWidth;
+    constexpr float high = float(-fieldHalfWidth + cellSize);
+    return makeBox(low, high, low, high, 0.0f, brickHeight);
 }
 
 // Exactly brick cell (0, 0); other cells are drawn translated.
 void buildBrickModel()
 {
-    const Box brick = brickCellBox();
+    static const Box brick = brickCellBox();
     emitBoxes(&brick, 1);
 }
 
 // A stepped block; the top box rises 0.5 above the middle one it overlaps.
 void buildBaseModel()
 {
-    const Box boxes[] = {
+    static const Box boxes[] = {
         makeBox(-1.0f, 1.0f, -1.0f, 1.0f, 0.0f, 0.5f),
         makeBox(-0.75f, 0.75f, -0.75f, 0.75f, 0.5f, 1.0f),
         makeBox(-0.5f, 0.5f, -0.5f, 0.5f, 0.5f, 1.5f),

@@ -9,6 +9,7 @@
 #include "render/colors.h"
 #include "render/models.h"
 #include "render/overlay.h"
+#include "render/view_transform.h"
 
 namespace {
 
@@ -141,9 +142,12 @@ void renderFrame(const GameState& g, BrickPass brickPass)
 void drawWorld(const GameState& g, BrickPass brickPass)
 {
     glPushMatrix();
-    glTranslatef(0, 0, -40);
-    glRotatef(g.cameraPitch, 1, 0, 0);
-    glRotatef(g.cameraYaw, 0, 1, 0);
+    for (const TransformStep& step : worldTransform(g.cameraPitch, g.cameraYaw).steps) {
+        if (step.rotation)
+            glRotatef(step.degrees, step.x, step.y, step.z);
+        else
+            glTranslatef(step.x, step.y, step.z);
+    }
 
     setDiffuse(black);
     glCallList(GLuint(g.gridList));
@@ -184,7 +188,7 @@ void drawBrickCells(const GameState& g)
     for (int i = 0; i < gridCells; ++i)
         for (int j = 0; j < gridCells; ++j)
             if (g.bricks.cells[i][j])
-                drawPlaced(g.brickList, float(0.5 * i), float(0.5 * j));
+                drawPlaced(g.brickList, brickCellOffset(i), brickCellOffset(j));
 }
 
 // A destroyed tank hides its shells too, whatever their flags say.

@@ -1,6 +1,7 @@
 // The five models as GL received them from their display lists, read back in feedback mode.
 #include "render/models.h"
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <utility>
@@ -74,26 +75,89 @@ void expectBlocks(int32_t list, const std::vector<Bounds>& blocks, const char* w
     }
 }
 
+const struct {
+    const char* what;
+    int32_t GameState::*list;
+    std::vector<Bounds> blocks;  // in drawing order
+} boxModels[] = {
+    {"tank",
+     &GameState::tankList,
+     {{{-0.4f, -0.8f, 0.2f}, {0.4f, 0.2f, 1.0f}},
+      {{-1.0f, -1.0f, 0.0f}, {-0.4f, 0.4f, 0.6f}},
+      {{0.4f, -1.0f, 0.0f}, {1.0f, 0.4f, 0.6f}},
+      {{-0.2f, 0.2f, 0.4f}, {0.2f, 0.8f, 0.8f}},
+      {{-0.3f, 0.8f, 0.3f}, {0.3f, 1.0f, 0.9f}}}},
+    {"shell", &GameState::shellList, {{{-0.2f, -0.3f, 0.4f}, {0.2f, 0.3f, 0.8f}}}},
+    {"brick", &GameState::brickList, {{{-13.0f, -13.0f, 0.0f}, {-12.5f, -12.5f, 1.0f}}}},
+    {"base",
+     &GameState::baseList,
+     {{{-1.0f, -1.0f, 0.0f}, {1.0f, 1.0f, 0.5f}},
+      {{-0.75f, -0.75f, 0.5f}, {0.75f, 0.75f, 1.0f}},
+      {{-0.5f, -0.5f, 0.5f}, {0.5f, 0.5f, 1.5f}}}},
+};
+
+// The blocks as plain immediate-mode quads: every corner given directly, after its face's
+// normal. This is what a model's list must hold, whatever arrays it was built from.
+void emitDirectly(const std::vector<Bounds>& blocks)
+{
+    glBegin(GL_QUADS);
+    for (const Bounds& b : blocks) {
+        const Box box = makeBox(b.lo[0], b.hi[0], b.lo[1], b.hi[1], b.lo[2], b.hi[2]);
+        for (int p = 0; p < 24; ++p) {
+            glNormal3fv(boxFaceNormals[p / 4]);
+            glVertex3fv(box.corners[boxFaceIndices[p]]);
+        }
+    }
+    glEnd();
+}
+
+// Every vertex GL received with its lit colour, seen turned so that each face's normal
+// lights it differently.
+template <class Draw>
+std::vector<GLfloat> litVertices(Draw draw)
+{
+    static std::vector<GLfloat> buffer(1 << 16);
+    glFeedbackBuffer(GLsizei(buffer.size()), GL_3D_COLOR, buffer.data());
+    glRenderMode(GL_FEEDBACK);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(-20, 20, -20, 20, -20, 20);  // the whole field, unclipped
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glRotatef(-50, 1, 0, 0);
+    glRotatef(35, 0, 0, 1);
+    draw();
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    const GLint used = glRenderMode(GL_RENDER);
+    EXPECT_GT(used, 0) << "feedback buffer overflowed, or nothing drawn";
+    return {buffer.begin(), buffer.begin() + std::max(used, 0)};
+}
+
 }  // namespace
 
 TEST(Models, BoxModelsAreTheirBlocksFacingOutwards)
 {
     USE_TEST_WINDOW(200, 200);
     const GameState g = startState();
-    expectBlocks(g.tankList,
-                 {{{-0.4f, -0.8f, 0.2f}, {0.4f, 0.2f, 1.0f}},
-                  {{-1.0f, -1.0f, 0.0f}, {-0.4f, 0.4f, 0.6f}},
-                  {{0.4f, -1.0f, 0.0f}, {1.0f, 0.4f, 0.6f}},
-                  {{-0.2f, 0.2f, 0.4f}, {0.2f, 0.8f, 0.8f}},
-                  {{-0.3f, 0.8f, 0.3f}, {0.3f, 1.0f, 0.9f}}},
-                 "tank");
-    expectBlocks(g.shellList, {{{-0.2f, -0.3f, 0.4f}, {0.2f, 0.3f, 0.8f}}}, "shell");
-    expectBlocks(g.brickList, {{{-13.0f, -13.0f, 0.0f}, {-12.5f, -12.5f, 1.0f}}}, "brick");
-    expectBlocks(g.baseList,
-                 {{{-1.0f, -1.0f, 0.0f}, {1.0f, 1.0f, 0.5f}},
-                  {{-0.75f, -0.75f, 0.5f}, {0.75f, 0.75f, 1.0f}},
-                  {{-0.5f, -0.5f, 0.5f}, {0.5f, 0.5f, 1.5f}}},
-                 "base");
+    for (const auto& m : boxModels)
+        expectBlocks(g.*m.list, m.blocks, m.what);
+}
+
+TEST(Models, ListsHoldEachCornerWithItsFacesNormal)
+{
+    USE_TEST_WINDOW(200, 200);
+    const GameState g = startState();
+    for (const auto& m : boxModels) {
+        const GLuint list = GLuint(g.*m.list);
+        EXPECT_EQ(litVertices([list] { glCallList(list); }),
+                  litVertices([&m] { emitDirectly(m.blocks); }))
+            << m.what;
+    }
 }
 
 TEST(Models, GridIsTheFieldInUnitSquares)

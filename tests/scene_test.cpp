@@ -264,6 +264,25 @@ TEST(ScenePixels, ViewTogglesChangeThePicture)
     EXPECT_GT(probe(drawAndRead(g), g, x, y, 1).r, 0);
 }
 
+// GL reports a call it refuses only through glGetError, and the picture may still look right.
+TEST(ScenePixels, NoGlErrorAfterStartUpOrAFrameInAnyView)
+{
+    USE_TEST_WINDOW(800, 800);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << "after start-up";
+    GameState g = startState();
+    for (const bool lit : {true, false})
+        for (const bool filled : {true, false}) {
+            g.lightingOn = lit;
+            g.filledPolygons = filled;
+            applyLighting(lit);
+            applyPolygonMode(filled);
+            drawAndRead(g);
+            EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << "lit " << lit << ", filled " << filled;
+        }
+    applyLighting(true);
+    applyPolygonMode(true);
+}
+
 TEST(ScenePixels, WideWindowShowsTheSameHeightOfField)
 {
     USE_TEST_WINDOW(1600, 800);
