@@ -16,8 +16,10 @@ start_test_display() {  # screen size, e.g. 1920x1080x24
   fi
   local number_file
   number_file=$(mktemp)
-  # Xvfb picks a free display number itself and writes it out once it is ready.
-  Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+  # Xvfb picks a free display number itself and writes it out once it is ready. Without
+  # -noreset it starts afresh whenever its last client leaves, and a test connecting in
+  # that moment is refused.
+  Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp -noreset 3>"$number_file" >/dev/null 2>&1 &
   test_xvfb_pid=$!
   for _ in $(seq 100); do
     [ -s "$number_file" ] && break
