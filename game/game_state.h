@@ -22,7 +22,7 @@ enum MoveDir : int32_t {
     moveRight = 4,  // +x, heading 270
 };
 
-// Cell (i, j) covers x from -fieldHalfWidth + i * cellSize, y likewise from j, one cellSize each way.
+// Cell (i, j) covers x from -fieldHalfWidth + i * cellSize over one cellSize, y likewise by j.
 struct BrickGrid {
     uint8_t cells[gridCells][gridCells];  // [i along x][j along y]; 0 = empty, 1 = brick
 };
