@@ -19,3 +19,11 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Lets CTest run the Windows test programs.
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+
+# The same bytes from any checkout: the repository's path (the build folders
+# and the dependencies' sources lie under it) is kept out of the objects, and
+# the linker writes no time stamp into the executable's header.
+get_filename_component(tanks_root "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
+set(CMAKE_C_FLAGS_INIT "-ffile-prefix-map=${tanks_root}=.")
+set(CMAKE_CXX_FLAGS_INIT "-ffile-prefix-map=${tanks_root}=.")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-Wl,--no-insert-timestamp")
