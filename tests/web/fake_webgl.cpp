@@ -1,4 +1,4 @@
-#include "web/tests/fake_webgl.h"
+#include "tests/web/fake_webgl.h"
 
 #include <emscripten/html5.h>
 #include <webgl/webgl1.h>

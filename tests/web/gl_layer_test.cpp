@@ -10,7 +10,7 @@
 #include "render/models.h"
 #include "web/gl/glyphs.h"
 #include "web/gl/web_gl.h"
-#include "web/tests/fake_webgl.h"
+#include "tests/web/fake_webgl.h"
 
 namespace {
 
