@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "render/models.h"
+#include "tests/web/fake_webgl.h"
 #include "web/gl/glyphs.h"
 #include "web/gl/web_gl.h"
-#include "tests/web/fake_webgl.h"
 
 namespace {
 

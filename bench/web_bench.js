@@ -2,12 +2,12 @@
 // page's main thread busy share while playing and while paused, the time from the page's
 // request to its first frame in a browser just started and in one already running, and
 // the gzipped download.
-// Usage: node bench.js build-web/site
+// Usage: node bench/web_bench.js build-web/site
 'use strict';
 const fs = require('fs');
 const path = require('path');
 const zlib = require('zlib');
-const {serve, launch, openGame} = require('./browser');
+const {serve, launch, openGame} = require('../tests/web/browser');
 
 const launches = 5;
 const playSeconds = 5;
