@@ -149,6 +149,11 @@ void emscripten_glUniformMatrix4fv(GLint location, GLsizei count, GLboolean, con
     setUniform(location, v, 16 * count);
 }
 
+void emscripten_glViewport(GLint x, GLint y, GLsizei width, GLsizei height)
+{
+    fakeWebGl.viewport = {x, y, width, height};
+}
+
 GLuint emscripten_glCreateShader(GLenum)
 {
     return next++;
@@ -217,9 +222,6 @@ void emscripten_glTexParameteri(GLenum, GLenum, GLint)
 {
 }
 void emscripten_glUseProgram(GLuint)
-{
-}
-void emscripten_glViewport(GLint, GLint, GLsizei, GLsizei)
 {
 }
 

@@ -2,6 +2,7 @@
 // given instead of drawing, so the layer runs under node.
 #pragma once
 
+#include <array>
 #include <map>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@ struct FakeDraw {
 
 struct FakeWebGl {
     std::vector<FakeDraw> draws;
+    std::array<int, 4> viewport;  // as last set
 };
 
 extern FakeWebGl fakeWebGl;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <initializer_list>
 #include <vector>
 
@@ -28,6 +29,8 @@ struct GlLayer : testing::Test {
         glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
         fakeWebGl.draws.clear();
     }
+
+    void TearDown() override { setPixelScale(1); }
 
     // The positions of the last draw, as points.
     static std::vector<Point> drawnPoints()
@@ -196,6 +199,63 @@ TEST_F(GlLayer, TextFromTheRasterPositionAdvancingByEachWidth)
     glRasterPos2i(20, 900);  // above the window: no valid position, no text
     glutBitmapCharacter(GLUT_BITMAP_HELVETICA_18, 'L');
     EXPECT_EQ(fakeWebGl.draws.size(), drawn);
+}
+
+// The overlay as render/ draws it, in window pixels: its viewport, its projection and the
+// status line's first letter.
+void drawStatusLetter(int width, int height)
+{
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluOrtho2D(0, width, 0, height);
+    glMatrixMode(GL_MODELVIEW);
+    glRasterPos2i(20, height - 60);
+    glutBitmapCharacter(GLUT_BITMAP_HELVETICA_18, 'L');
+}
+
+// render/ measures in window pixels while the drawing buffer has scale times as many; the
+// glyphs grow by the nearest whole factor (the shader's zoom), so their pixels stay square.
+TEST_F(GlLayer, TextAndViewportAtTheDrawingBuffersResolution)
+{
+    const float width = helvetica18.glyphs['L' - helvetica18.first][0];
+    const struct {
+        float scale;
+        std::array<int, 4> viewport;  // for a window of 800 by 600
+        float left, bottom;           // the raster position less the glyph origin (0, 5) zoomed
+        float zoom;
+    } rows[] = {
+        {2, {0, 0, 1600, 1200}, 40, 1080 - 5 * 2, 2},
+        {1.4f, {0, 0, 1120, 840}, 28, 756 - 5, 1},
+        {2.625f, {0, 0, 2100, 1575}, 52, 1402, 3},  // from 52.5 and 1417.5 - 5 * 3
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.scale);
+        setPixelScale(row.scale);
+        drawStatusLetter(800, 600);
+        EXPECT_EQ(fakeWebGl.viewport, row.viewport);
+        EXPECT_EQ(uniform("origin"), (std::vector<float>{row.left, row.bottom}));
+        EXPECT_EQ(uniform("zoom")[0], row.zoom);
+        glutBitmapCharacter(GLUT_BITMAP_HELVETICA_18, 'I');
+        EXPECT_EQ(uniform("origin")[0], row.left + row.zoom * width);
+    }
+}
+
+// Rounding, not truncation, so the viewport covers the whole canvas; a scale that means
+// nothing leaves the window's pixels as they are.
+TEST_F(GlLayer, ViewportRoundsToWholeBufferPixelsAndBadScalesCountAsOne)
+{
+    setPixelScale(2.625f);
+    glViewport(1, 1, 803, 601);
+    EXPECT_EQ(fakeWebGl.viewport, (std::array<int, 4>{3, 3, 2108, 1578}));
+    for (float bad : {0.0f, -2.0f, NAN, INFINITY}) {
+        SCOPED_TRACE(bad);
+        setPixelScale(2);
+        setPixelScale(bad);
+        drawStatusLetter(800, 600);
+        EXPECT_EQ(fakeWebGl.viewport, (std::array<int, 4>{0, 0, 800, 600}));
+        EXPECT_EQ(uniform("zoom")[0], 1);
+    }
 }
 
 }  // namespace

@@ -46,7 +46,8 @@ struct GlState {
     bool outline;     // glPolygonMode GL_LINE
     bool depthTest;
     bool cullFace;
-    int viewport[4];
+    int viewport[4];   // in drawing-buffer pixels
+    float pixelScale;  // drawing-buffer pixels per window pixel
 
     ClientArray vertexArray;
     ClientArray normalArray;

@@ -3,10 +3,12 @@
 #include <GL/gl.h>
 #include <webgl/webgl1.h>
 
+#include <cmath>
 #include <cstring>
 #include <initializer_list>
 
 #include "web/gl/gl_state.h"
+#include "web/gl/web_gl.h"
 
 namespace {
 
@@ -30,6 +32,7 @@ GlState initialState()
     s.materialSpecular[3] = 1;
     std::memcpy(s.color, white, sizeof white);
     s.normal[2] = 1;
+    s.pixelScale = 1;
     return s;
 }
 
@@ -62,9 +65,19 @@ void setCapability(GLenum cap, bool on)
         emscripten_glDisable(cap);
 }
 
+int inBufferPixels(int windowPixels)
+{
+    return int(std::lround(double(windowPixels) * gl.pixelScale));
+}
+
 }  // namespace
 
 GlState gl = initialState();
+
+void setPixelScale(float scale)
+{
+    gl.pixelScale = std::isfinite(scale) && scale > 0 ? scale : 1;
+}
 
 extern "C" {
 
@@ -92,11 +105,13 @@ void glPolygonMode(GLenum face, GLenum mode)
         gl.outline = mode == GL_LINE;
 }
 
+// Kept in drawing-buffer pixels, so raster positions land where WebGL draws.
 void glViewport(GLint x, GLint y, GLsizei width, GLsizei height)
 {
-    const int viewport[4] = {x, y, width, height};
+    const int viewport[4] = {inBufferPixels(x), inBufferPixels(y), inBufferPixels(width),
+                             inBufferPixels(height)};
     std::memcpy(gl.viewport, viewport, sizeof viewport);
-    emscripten_glViewport(x, y, width, height);
+    emscripten_glViewport(viewport[0], viewport[1], viewport[2], viewport[3]);
 }
 
 void glClearColor(GLclampf red, GLclampf green, GLclampf blue, GLclampf alpha)

@@ -1,9 +1,11 @@
 // Each glyph is a quad cut from one texture of every glyph side by side, placed on whole
 // pixels as OpenGL places a bitmap, in the colour current when the raster position was set.
-// The texture stays bound to unit 0: nothing else uses a texture.
+// The texture stays bound to unit 0: nothing else uses a texture. On a high-DPI screen each
+// glyph pixel becomes a square of whole drawing-buffer pixels, so the text stays crisp.
 #include <GL/glut.h>
 #include <webgl/webgl1.h>
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
@@ -18,13 +20,14 @@ const char* const vertexShader = R"(
 attribute vec2 corner;
 attribute vec2 texel;
 uniform vec2 origin;
+uniform float zoom;
 uniform vec4 viewport;
 uniform float depth;
 varying vec2 at;
 
 void main()
 {
-    vec2 window = origin + corner - viewport.xy;
+    vec2 window = origin + corner * zoom - viewport.xy;
     gl_Position = vec4(window / viewport.zw * 2.0 - 1.0, depth, 1.0);
     at = texel;
 }
@@ -49,13 +52,14 @@ constexpr int cornersPerGlyph = 6;
 
 struct RasterPosition {
     bool valid;
-    float x, y, z;  // window coordinates, z in 0 to 1
+    float x, y, z;  // window coordinates in drawing-buffer pixels, z in 0 to 1
     float color[4];
-    bool unsent;  // the shader has not had this position's depth, colour and viewport yet
+    int zoom;     // drawing-buffer pixels per glyph pixel, across and up
+    bool unsent;  // the shader has not had this position's depth, colour, zoom and viewport
 } raster;
 
 GLuint program;
-GLint originAt, viewportAt, depthAt, colorAt;
+GLint originAt, zoomAt, viewportAt, depthAt, colorAt;
 GLuint texture;
 GLuint quads;
 
@@ -122,6 +126,7 @@ bool buildText()
     const char* const attributes[] = {"corner", "texel"};
     program = linkProgram(vertexShader, fragmentShader, attributes, 2);
     originAt = emscripten_glGetUniformLocation(program, "origin");
+    zoomAt = emscripten_glGetUniformLocation(program, "zoom");
     viewportAt = emscripten_glGetUniformLocation(program, "viewport");
     depthAt = emscripten_glGetUniformLocation(program, "depth");
     colorAt = emscripten_glGetUniformLocation(program, "color");
@@ -151,6 +156,8 @@ void glRasterPos2i(GLint x, GLint y)
     raster.z = (clip[2] / w + 1) * 0.5f;
     for (int k = 0; k < 4; ++k)
         raster.color[k] = gl.color[k];
+    // A fractional zoom would stretch some glyph pixels and not others.
+    raster.zoom = std::max(1, int(std::lround(gl.pixelScale)));
     raster.unsent = true;
 }
 
@@ -160,23 +167,25 @@ void glutBitmapCharacter(void* /*font*/, int character)
     if (!raster.valid || character < font.first || character > font.last)
         return;
     const int g = character - font.first;
+    const int zoom = raster.zoom;
     // As Mesa does: the lower-left pixel is the floor of the raster position, nudged up.
     constexpr float nudge = 0.0001f;
-    const float left = std::floor(raster.x + nudge - font.xorig);
-    const float bottom = std::floor(raster.y + nudge - font.yorig);
+    const float left = std::floor(raster.x + nudge - font.xorig * zoom);
+    const float bottom = std::floor(raster.y + nudge - font.yorig * zoom);
     useProgram(program);
     if (raster.unsent) {
         emscripten_glUniform4f(viewportAt, float(gl.viewport[0]), float(gl.viewport[1]),
                                float(gl.viewport[2]), float(gl.viewport[3]));
         emscripten_glUniform1f(depthAt, raster.z * 2 - 1);
         emscripten_glUniform4fv(colorAt, 1, raster.color);
+        emscripten_glUniform1f(zoomAt, float(zoom));
         raster.unsent = false;
     }
     emscripten_glUniform2f(originAt, left, bottom);
     bindAttribute(0, 2, {quads, 0, 16});
     bindAttribute(1, 2, {quads, 8, 16});
     emscripten_glDrawArrays(GL_TRIANGLES, g * cornersPerGlyph, cornersPerGlyph);
-    raster.x += font.glyphs[g][0];
+    raster.x += font.glyphs[g][0] * zoom;
 }
 
 }  // extern "C"
