@@ -10,18 +10,68 @@
 
 namespace {
 
-// The twelve keys of the game: the browser must not act on them as well ("/" would open
-// its find bar).
+// The twelve keys of the game.
 constexpr char gameKeys[] = "wsadjlpnqr/.";
+
+// Keys the browser would act on for the page while the field has the keyboard: scrolling,
+// and quick find ("/" in Chromium, "'" in Firefox).
+constexpr const char* pageCodes[] = {"Space",      "ArrowUp", "ArrowDown", "ArrowLeft",
+                                     "ArrowRight", "PageUp",  "PageDown",  "Home",
+                                     "End",        "Slash",   "Quote"};
+
+// A key held down, by the physical key that pressed it: its release must let go of the
+// game key it pressed, whatever the modifiers make of it by then ("w" comes up as "W"
+// once Shift is down).
+struct HeldKey {
+    char code[sizeof EmscriptenKeyboardEvent::code];
+    unsigned char key;  // 0: a free entry
+};
+HeldKey heldKeys[8];
+
+bool withModifier(const EmscriptenKeyboardEvent* e)
+{
+    return e->ctrlKey || e->altKey || e->metaKey;
+}
 
 // The character the key types, from the event's key, so that a shifted "q" is "Q" as in
 // the native game; combinations with Ctrl, Alt or Meta stay the browser's.
 bool gameKeyOf(const EmscriptenKeyboardEvent* e, unsigned char& key)
 {
-    if (e->ctrlKey || e->altKey || e->metaKey || e->key[0] == 0 || e->key[1] != 0)
+    if (withModifier(e) || e->key[0] == 0 || e->key[1] != 0)
         return false;
     key = static_cast<unsigned char>(e->key[0]);
     return std::strchr(gameKeys, key) != nullptr;
+}
+
+bool pageKey(const EmscriptenKeyboardEvent* e)
+{
+    if (withModifier(e))
+        return false;
+    for (const char* code : pageCodes)
+        if (std::strcmp(e->code, code) == 0)
+            return true;
+    return false;
+}
+
+HeldKey* heldKeyOf(const char* code)
+{
+    for (HeldKey& held : heldKeys)
+        if (held.key && std::strcmp(held.code, code) == 0)
+            return &held;
+    return nullptr;
+}
+
+void holdKey(const char* code, unsigned char key)
+{
+    if (heldKeyOf(code))
+        return;
+    for (HeldKey& held : heldKeys)
+        if (!held.key) {
+            std::strncpy(held.code, code, sizeof held.code - 1);
+            held.code[sizeof held.code - 1] = 0;
+            held.key = key;
+            return;
+        }
 }
 
 // Repeats of a held key come through as presses, as GLUT's default key repeat sends them.
@@ -29,25 +79,31 @@ EM_BOOL onKeyDown(int /*eventType*/, const EmscriptenKeyboardEvent* e, void* /*u
 {
     unsigned char key;
     if (loopsStopped() || !gameKeyOf(e, key))
-        return false;
-    switch (pressKey(gameState, key)) {
-    case keyApplyLighting: applyLighting(gameState.lightingOn); break;
-    case keyApplyPolygonMode: applyPolygonMode(gameState.filledPolygons); break;
-    case keyApplyPause: applyPause(); break;
-    case keyRunTick: runTick(); break;
-    case keyQuit: stopLoops(); break;
-    default: break;
-    }
+        return pageKey(e);
+    holdKey(e->code, key);
+    pressGameKey(key);
     return true;
 }
 
 EM_BOOL onKeyUp(int /*eventType*/, const EmscriptenKeyboardEvent* e, void* /*unused*/)
 {
     unsigned char key;
-    if (loopsStopped() || !gameKeyOf(e, key))
-        return false;
-    releaseKey(gameState, key);
+    if (HeldKey* held = heldKeyOf(e->code)) {
+        key = held->key;
+        held->key = 0;
+    } else if (!gameKeyOf(e, key)) {
+        return pageKey(e);
+    }
+    if (!loopsStopped())
+        releaseGameKey(key);
     return true;
+}
+
+// Focus gone to another element, tab or window: no key-up will come for what is held.
+EM_BOOL onBlur(int /*eventType*/, const EmscriptenFocusEvent* /*e*/, void* /*unused*/)
+{
+    releaseHeldKeys();
+    return false;
 }
 
 // Not cancelled: the press also gives the canvas the keyboard focus.
@@ -74,10 +130,40 @@ EM_BOOL onMouseMove(int /*eventType*/, const EmscriptenMouseEvent* e, void* /*un
 
 }  // namespace
 
+void pressGameKey(unsigned char key)
+{
+    if (loopsStopped())
+        return;
+    switch (pressKey(gameState, key)) {
+    case keyApplyLighting: applyLighting(gameState.lightingOn); break;
+    case keyApplyPolygonMode: applyPolygonMode(gameState.filledPolygons); break;
+    case keyApplyPause: applyPause(); break;
+    case keyRunTick: runTick(); break;
+    case keyQuit: stopLoops(); break;
+    default: break;
+    }
+}
+
+void releaseGameKey(unsigned char key)
+{
+    releaseKey(gameState, key);
+}
+
+void releaseHeldKeys()
+{
+    for (HeldKey& held : heldKeys)
+        if (held.key) {
+            releaseGameKey(held.key);
+            held.key = 0;
+        }
+}
+
 void listenToInput(const char* canvas)
 {
     emscripten_set_keydown_callback(canvas, nullptr, true, onKeyDown);
     emscripten_set_keyup_callback(canvas, nullptr, true, onKeyUp);
+    emscripten_set_blur_callback(canvas, nullptr, true, onBlur);
+    emscripten_set_blur_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, true, onBlur);
     emscripten_set_mousedown_callback(canvas, nullptr, true, onMouseDown);
     emscripten_set_mouseup_callback(canvas, nullptr, true, onMouseUp);
     emscripten_set_mousemove_callback(canvas, nullptr, true, onMouseMove);

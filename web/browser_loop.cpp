@@ -2,6 +2,7 @@
 
 #include <emscripten/emscripten.h>
 #include <emscripten/eventloop.h>
+#include <emscripten/html5.h>
 
 #include <ctime>
 #include <random>
@@ -9,11 +10,14 @@
 #include "game/commander.h"
 #include "game/tick.h"
 #include "render/scene.h"
+#include "web/browser_input.h"
+#include "web/gamepad.h"
+#include "web/touch_controls.h"
 
 namespace {
 
 // The game's pace: speeds are per tick, and every tick is followed by this rest, counted
-// here from the end of the tick's frame.
+// here from the end of the tick's frame. While paused the same timer reads the pad alone.
 constexpr double tickPauseMs = 15;
 constexpr double commanderPeriodMs = 500;
 
@@ -34,16 +38,38 @@ void onCommanderTimer(void* /*unused*/)
     commanderCycle(gameState, randomDraw);
 }
 
+void scheduleTick();
+
+// The pad is read once a tick, before the tick, and on as often while paused so that
+// its Start can go on.
 void onTickTimer(void* /*unused*/)
 {
     tickTimer = 0;
-    runTick();
+    pollGamepad();
+    if (!stopped && !gameState.paused)
+        runTick();
+    scheduleTick();
 }
 
 void scheduleTick()
 {
-    if (!tickTimer && !stopped && !gameState.paused)
+    if (!tickTimer && !stopped)
         tickTimer = emscripten_set_timeout(onTickTimer, tickPauseMs, nullptr);
+}
+
+// A hidden page gets its timers slowed to about one a second, which would run ticks and
+// commander cycles one for one instead of thirty to one: other rules. So it pauses, and
+// stays paused until the player goes on.
+EM_BOOL onVisibilityChange(int /*eventType*/, const EmscriptenVisibilityChangeEvent* e,
+                           void* /*unused*/)
+{
+    if (!e->hidden)
+        return false;
+    releaseHeldKeys();
+    releaseTouches();
+    if (!gameState.paused)
+        pressGameKey('/');
+    return false;
 }
 
 }  // namespace
@@ -62,19 +88,22 @@ void startLoops()
     commanderRandom.seed(uint32_t(std::time(nullptr)));
     onCommanderTimer(nullptr);
     commanderTimer = emscripten_set_interval(onCommanderTimer, commanderPeriodMs, nullptr);
+    emscripten_set_visibilitychange_callback(nullptr, false, onVisibilityChange);
     drawFrame();
     // From the page's request, for the benchmark.
     EM_ASM(Module.firstFrameAt = performance.now(););
     scheduleTick();
 }
 
+// The ticks follow gameState.paused by themselves; the page says how to go on.
 void applyPause()
 {
-    if (gameState.paused && tickTimer) {
-        emscripten_clear_timeout(tickTimer);
-        tickTimer = 0;
-    }
-    scheduleTick();
+    EM_ASM(
+        {
+            if (Module.onPauseChanged)
+                Module.onPauseChanged($0);
+        },
+        gameState.paused);
 }
 
 void stopLoops()

@@ -8,7 +8,7 @@ void startLoops();
 // One tick and its frame; the next comes 15 ms after the frame unless paused or stopped.
 void runTick();
 
-// Follows gameState.paused: stops the ticks, or starts them again.
+// Tells the page that gameState.paused has changed; the ticks follow it by themselves.
 void applyPause();
 
 // For good, as "q" does: no tick, no cycle; the page is told.

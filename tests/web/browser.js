@@ -90,10 +90,11 @@ async function untilFirstFrame(page) {
 
 // In the browser's own first tab, brought to the front: a page behind another one gets
 // its timers slowed and no frames.
-async function openGame(browser, url) {
+// The default viewport makes the field 800 x 800, the native window's size.
+async function openGame(browser, url, viewport = {width: 800, height: 800, deviceScaleFactor: 1}) {
   const [page] = await browser.pages();
   await page.bringToFront();
-  await page.setViewport({width: 1000, height: 1100, deviceScaleFactor: 1});
+  await page.setViewport(viewport);
   const reports = watchConsole(page);
   await page.goto(url, {waitUntil: 'load'});
   await untilFirstFrame(page).catch(error => {
@@ -103,13 +104,16 @@ async function openGame(browser, url) {
   return {page, reports, firstFrameMs};
 }
 
-// The canvas's 800 x 800 pixels, inside its border, as a PNG.
+// The canvas as the screen shows it, as a PNG, without the notes the page lays over it.
 async function shot(page) {
   const box = await page.$eval('#canvas', c => {
     const r = c.getBoundingClientRect();
-    return {x: r.left + c.clientLeft, y: r.top + c.clientTop, width: c.width, height: c.height};
+    return {x: r.left, y: r.top, width: r.width, height: r.height};
   });
-  return page.screenshot({clip: box, type: 'png'});
+  const notesHidden = await page.addStyleTag({content: '#field > p { visibility: hidden !important; }'});
+  const png = await page.screenshot({clip: box, type: 'png'});
+  await notesHidden.evaluate(style => style.remove());
+  return png;
 }
 
 module.exports = {serve, launch, openGame, shot};

@@ -143,9 +143,9 @@ async function main() {
   const server = await serve(site);
   const browser = await launch();
   try {
-    const {page, reports} = await openGame(browser, `http://127.0.0.1:${server.address().port}/`);
+    // Opened first: a page sent behind another one pauses its game.
     const lab = await browser.newPage();
-    await page.bringToFront();
+    const {page, reports} = await openGame(browser, `http://127.0.0.1:${server.address().port}/`);
     await play(page, lab);
     check('the console stays clean', reports.length === 0, reports.join('; ') || 'nothing reported');
   } finally {
