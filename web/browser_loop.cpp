@@ -24,7 +24,7 @@ constexpr double commanderPeriodMs = 500;
 long tickTimer;       // 0 while no tick is waiting
 long commanderTimer;  // 0 once stopped
 bool stopped;
-unsigned ticksRun;  // read by the browser test and the benchmark
+unsigned ticksRun;
 
 std::mt19937 commanderRandom;
 
@@ -121,7 +121,22 @@ bool loopsStopped()
     return stopped;
 }
 
-extern "C" EMSCRIPTEN_KEEPALIVE unsigned ticksSoFar()
+// For the browser tests and the benchmark, which see the game from outside.
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE unsigned ticksSoFar()
 {
     return ticksRun;
 }
+
+EMSCRIPTEN_KEEPALIVE int playerMoveDir()
+{
+    return gameState.player.moveDir;
+}
+
+EMSCRIPTEN_KEEPALIVE int gamePaused()
+{
+    return gameState.paused;
+}
+
+}  // extern "C"

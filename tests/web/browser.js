@@ -37,12 +37,17 @@ const flags = [
   '--window-size=1000,1100',
 ];
 
+// puppeteer keeps hidden pages at full pace; a player's browser slows their timers, and
+// the game must be tested against that.
+const playersBackground = ['--disable-background-timer-throttling', '--disable-renderer-backgrounding',
+                           '--disable-backgrounding-occluded-windows'];
+
 // A fresh profile each time, so nothing of an earlier run is reused.
 async function launchOnce() {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'tanks-chromium-'));
   const browser = await puppeteer.launch({
     executablePath: '/usr/bin/chromium', args: [...flags, `--user-data-dir=${profile}`],
-    headless: true, timeout: 30000, protocolTimeout: 60000,
+    ignoreDefaultArgs: playersBackground, headless: true, timeout: 30000, protocolTimeout: 60000,
   });
   browser.process().once('exit', () => fs.rmSync(profile, {recursive: true, force: true}));
   return browser;
@@ -116,4 +121,33 @@ async function shot(page) {
   return png;
 }
 
-module.exports = {serve, launch, openGame, shot};
+// Checks that report as they go and are counted at the end.
+const failures = [];
+function check(what, ok, detail) {
+  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what} (${detail})`);
+  if (!ok)
+    failures.push(what);
+}
+
+// Serves the site, opens a browser, runs the test and closes both, however it ends.
+async function runBrowserTest(test) {
+  const server = await serve(path.resolve(process.argv[2]));
+  const browser = await launch();
+  try {
+    await test(browser, `http://127.0.0.1:${server.address().port}/`);
+  } finally {
+    await browser.close();
+    server.close();
+  }
+  if (failures.length)
+    throw new Error(`${failures.length} failed: ${failures.join(', ')}`);
+}
+
+function main(test) {
+  runBrowserTest(test).catch(error => {
+    console.error(error.message);
+    process.exit(1);
+  });
+}
+
+module.exports = {serve, launch, openGame, shot, check, main};

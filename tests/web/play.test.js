@@ -4,7 +4,7 @@
 'use strict';
 const fs = require('fs');
 const path = require('path');
-const {serve, launch, openGame, shot} = require('./browser');
+const {openGame, shot, check, main} = require('./browser');
 
 // native-start.png is the native game's first frame, as scripts/capture takes it for
 // docs/screenshot.png; take it again whenever the native picture changes.
@@ -19,13 +19,6 @@ const regions = {
   pillar: {x: 535, y: 150, width: 35, height: 200},      // bricks no shell reaches early
   whole: {x: 0, y: 0, width: 800, height: 800},
 };
-
-const failures = [];
-function check(what, ok, detail) {
-  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what} (${detail})`);
-  if (!ok)
-    failures.push(what);
-}
 
 const pause = ms => new Promise(resolve => setTimeout(resolve, ms));
 
@@ -138,25 +131,10 @@ async function play(page, lab) {
         `"${message}"`);
 }
 
-async function main() {
-  const site = path.resolve(process.argv[2]);
-  const server = await serve(site);
-  const browser = await launch();
-  try {
-    // Opened first: a page sent behind another one pauses its game.
-    const lab = await browser.newPage();
-    const {page, reports} = await openGame(browser, `http://127.0.0.1:${server.address().port}/`);
-    await play(page, lab);
-    check('the console stays clean', reports.length === 0, reports.join('; ') || 'nothing reported');
-  } finally {
-    await browser.close();
-    server.close();
-  }
-  if (failures.length)
-    throw new Error(`${failures.length} failed: ${failures.join(', ')}`);
-}
-
-main().catch(error => {
-  console.error(error.message);
-  process.exit(1);
+main(async (browser, url) => {
+  // Opened first: a page sent behind another one pauses its game.
+  const lab = await browser.newPage();
+  const {page, reports} = await openGame(browser, url);
+  await play(page, lab);
+  check('the console stays clean', reports.length === 0, reports.join('; ') || 'nothing reported');
 });
