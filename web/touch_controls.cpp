@@ -37,8 +37,12 @@ const EmscriptenTouchPoint* changedTouch(const EmscriptenTouchEvent* e, int fing
 // The page marks the direction the stick holds, for the player's eye.
 void showDriveKey(unsigned char key)
 {
-    EM_ASM({ document.querySelector(UTF8ToString($0)).dataset.key = String.fromCharCode($1); },
-           driveStick, key);
+    EM_ASM(
+        {
+            document.querySelector(UTF8ToString($0)).dataset.key =
+                $1 ? String.fromCharCode($1) : '';
+        },
+        driveStick, key);
 }
 
 void driveBy(unsigned char key)
