@@ -39,8 +39,11 @@ void showDriveKey(unsigned char key)
 {
     EM_ASM(
         {
-            document.querySelector(UTF8ToString($0)).dataset.key =
-                $1 ? String.fromCharCode($1) : '';
+            const stick = document.querySelector(UTF8ToString($0));
+            if ($1)
+                stick.dataset.key = String.fromCharCode($1);
+            else
+                delete stick.dataset.key;
         },
         driveStick, key);
 }
