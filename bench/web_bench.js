@@ -1,7 +1,7 @@
-// The browser build measured in headless Chromium: ticks a second of the real loop, the
-// page's main thread busy share while playing and while paused, the time from the page's
-// request to its first frame in a browser just started and in one already running, and
-// the gzipped download.
+// The browser build measured in headless Chromium: ticks and frames a second of the real
+// loop at 800 x 800 and on three screens players bring, the page's main thread busy share
+// while playing and while paused, the time from the page's request to its first frame in a
+// browser just started and in one already running, and the gzipped download.
 // Usage: node bench/web_bench.js build-web/site
 'use strict';
 const fs = require('fs');
@@ -11,19 +11,50 @@ const {serve, launch, openGame} = require('../tests/web/browser');
 
 const launches = 5;
 const playSeconds = 5;
+// A laptop's browser, a phone, a high-DPI desktop: the page draws at CSS size x
+// devicePixelRatio (capped at 2), so the drawing buffer, and with it the software
+// renderer's work a frame, differs nearly 9 times between them.
+const screens = [
+  {width: 1366, height: 657, deviceScaleFactor: 1},
+  {width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true},
+  {width: 1920, height: 969, deviceScaleFactor: 2},
+];
 
 const pause = ms => new Promise(resolve => setTimeout(resolve, ms));
 const median = values => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
-// Ticks and main-thread task time over a stretch of wall time.
+// Ticks, frames counted by play() and main-thread task time over a stretch of wall time.
 async function sample(page, seconds) {
-  const ticks = () => page.evaluate(() => Module._ticksSoFar());
+  const counts = () => page.evaluate(() => [Module._ticksSoFar(), window.benchFrames || 0]);
   const taskSeconds = async () => (await page.metrics()).TaskDuration;
-  const [ticks0, busy0, t0] = [await ticks(), await taskSeconds(), Date.now()];
+  const [[ticks0, frames0], busy0, t0] = [await counts(), await taskSeconds(), Date.now()];
   await pause(seconds * 1000);
-  const [ticks1, busy1, t1] = [await ticks(), await taskSeconds(), Date.now()];
+  const [[ticks1, frames1], busy1, t1] = [await counts(), await taskSeconds(), Date.now()];
   const wall = (t1 - t0) / 1000;
-  return {ticksPerSecond: (ticks1 - ticks0) / wall, busy: (busy1 - busy0) / wall};
+  return {ticksPerSecond: (ticks1 - ticks0) / wall, framesPerSecond: (frames1 - frames0) / wall,
+          busy: (busy1 - busy0) / wall};
+}
+
+// Play on the page's screen after a second's warm-up. Frames are requestAnimationFrame's
+// callbacks, counted while playing only, as they are work too: the game ticks on a timer,
+// so a compositor that falls behind shows in frames, never in ticks.
+async function play(page) {
+  await page.focus('#canvas');
+  await pause(1000);
+  const buffer = await page.$eval('#canvas', c => `${c.width} x ${c.height}`);
+  await page.evaluate(() => {
+    window.benchFrames = 0;
+    const count = () => {
+      if (window.benchFrames >= 0) {
+        ++window.benchFrames;
+        requestAnimationFrame(count);
+      }
+    };
+    requestAnimationFrame(count);
+  });
+  const played = await sample(page, playSeconds);
+  await page.evaluate(() => { window.benchFrames = -1; });
+  return {screen: page.viewport(), buffer, ...played};
 }
 
 async function main() {
@@ -32,7 +63,8 @@ async function main() {
   const url = `http://127.0.0.1:${server.address().port}/`;
   const firstFrames = [];
   const reloadedFirstFrames = [];
-  let playing, paused;
+  let paused;
+  const played = [];
   for (let k = 0; k < launches; ++k) {
     const browser = await launch();
     try {
@@ -44,11 +76,12 @@ async function main() {
         await pause(50);
       reloadedFirstFrames.push(await page.evaluate(() => Module.firstFrameAt));
       if (k === 0) {
-        await page.focus('#canvas');
-        await pause(1000);
-        playing = await sample(page, playSeconds);
+        played.push(await play(page));
         await page.keyboard.press('/');
         paused = await sample(page, playSeconds);
+        // Each screen in the same tab, kept in front: a page behind another one pauses.
+        for (const screen of screens)
+          played.push(await play((await openGame(browser, url, screen)).page));
       }
     } finally {
       await browser.close();
@@ -56,18 +89,21 @@ async function main() {
   }
   server.close();
 
-  const gzipped = ['tanks.js', 'tanks.wasm']
+  const gzipped = ['tanks.js', 'tanks.wasm', 'index.html']
     .map(name => zlib.gzipSync(fs.readFileSync(path.join(site, name)), {level: 9}).length)
     .reduce((a, b) => a + b);
   const percent = x => `${(100 * x).toFixed(1)}%`;
-  console.log(`ticks a second, playing          ${playing.ticksPerSecond.toFixed(1)}`);
-  console.log(`main thread busy, playing        ${percent(playing.busy)}`);
+  for (const {screen: {width, height, deviceScaleFactor}, buffer, ...rates} of played)
+    console.log(`ticks a second, ${width} x ${height} x ${deviceScaleFactor}`.padEnd(33) +
+                `${rates.ticksPerSecond.toFixed(1)}  (${rates.framesPerSecond.toFixed(1)} frames, ` +
+                `canvas ${buffer})`);
+  console.log(`main thread busy, playing        ${percent(played[0].busy)}`);
   console.log(`main thread busy, paused         ${percent(paused.busy)}`);
   console.log(`request to first frame, median   ${Math.round(median(firstFrames))} ms ` +
               `(of ${launches}: ${firstFrames.map(Math.round).join(', ')})`);
   console.log(`the same, page loaded again       ${Math.round(median(reloadedFirstFrames))} ms ` +
               `(${reloadedFirstFrames.map(Math.round).join(', ')})`);
-  console.log(`tanks.js + tanks.wasm, gzipped   ${(gzipped / 1024).toFixed(1)} KiB`);
+  console.log(`tanks.js + tanks.wasm + page, gzipped   ${(gzipped / 1024).toFixed(1)} KiB`);
 }
 
 main().catch(error => {
