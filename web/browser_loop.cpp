@@ -91,7 +91,11 @@ void startLoops()
     emscripten_set_visibilitychange_callback(nullptr, false, onVisibilityChange);
     drawFrame();
     // From the page's request, for the benchmark.
-    EM_ASM(Module.firstFrameAt = performance.now(););
+    EM_ASM({
+        Module.firstFrameAt = performance.now();
+        if (Module.onFirstFrame)
+            Module.onFirstFrame();
+    });
     scheduleTick();
 }
 
