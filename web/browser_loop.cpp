@@ -63,12 +63,8 @@ void scheduleTick()
 EM_BOOL onVisibilityChange(int /*eventType*/, const EmscriptenVisibilityChangeEvent* e,
                            void* /*unused*/)
 {
-    if (!e->hidden)
-        return false;
-    releaseHeldKeys();
-    releaseTouches();
-    if (!gameState.paused)
-        pressGameKey('/');
+    if (e->hidden)
+        pauseWhileAway();
     return false;
 }
 
@@ -97,6 +93,14 @@ void startLoops()
             Module.onFirstFrame();
     });
     scheduleTick();
+}
+
+void pauseWhileAway()
+{
+    releaseHeldKeys();
+    releaseTouches();
+    if (!gameState.paused)
+        pressGameKey('/');
 }
 
 // The ticks follow gameState.paused by themselves; the page says how to go on.

@@ -8,6 +8,10 @@ void startLoops();
 // One tick and its frame; the next comes 15 ms after the frame unless paused or stopped.
 void runTick();
 
+// Lets go of every key and touch held and pauses, as when the page is hidden: the player
+// cannot see the game. It stays paused until the player goes on.
+void pauseWhileAway();
+
 // Tells the page that gameState.paused has changed; the ticks follow it by themselves.
 void applyPause();
 

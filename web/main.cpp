@@ -1,26 +1,23 @@
 // tanks in a web browser: the native game's start-up, with the page's canvas for a window
 // and the browser's timers and events for GLUT's loop and callbacks.
-#include <emscripten/emscripten.h>
-
 #include "render/scene.h"
 #include "web/browser_input.h"
 #include "web/browser_loop.h"
-#include "web/gl/web_gl.h"
+#include "web/graphics.h"
 #include "web/page_fit.h"
 #include "web/touch_controls.h"
 
 int main()
 {
     constexpr const char* canvas = "#canvas";
-    if (!startWebGl(canvas)) {
-        EM_ASM(if (Module.onNoWebGl) Module.onNoWebGl(););
+    if (!startGraphics(canvas))
         return 0;
-    }
     initScene();
     // GLUT's first reshape comes before the first frame.
     fitCanvasToPage(canvas);
     listenToInput(canvas);
     listenToTouch(canvas);
+    listenForLostGraphics(canvas);
     startLoops();
     return 0;  // the runtime lives on for the timers and events
 }

@@ -121,12 +121,53 @@ async function shot(page) {
   return png;
 }
 
+// Share of differing pixels between two PNGs of the same size, decoded in the page; in
+// the region {x, y, width, height} alone if one is given.
+async function differ(page, a, b, region) {
+  return page.evaluate(async (a, b, r) => {
+    const pixels = async base64 => {
+      const bitmap = await createImageBitmap(await (await fetch(`data:image/png;base64,${base64}`)).blob());
+      const context = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
+      context.drawImage(bitmap, 0, 0);
+      const {x, y, width, height} = r || {x: 0, y: 0, width: bitmap.width, height: bitmap.height};
+      return context.getImageData(x, y, width, height).data;
+    };
+    const [p, q] = [await pixels(a), await pixels(b)];
+    let n = 0;
+    for (let k = 0; k < p.length; k += 4)
+      n += p[k] !== q[k] || p[k + 1] !== q[k + 1] || p[k + 2] !== q[k + 2];
+    return n / (p.length / 4);
+  }, a.toString('base64'), b.toString('base64'), region || null);
+}
+
+// Visible in the viewport, and on top where it takes clicks or taps.
+function shown(page, selector) {
+  return page.$eval(selector, e => {
+    const r = e.getBoundingClientRect();
+    const inView = r.width > 0 && r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight;
+    const top = document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2);
+    const clickThrough = getComputedStyle(e).pointerEvents === 'none';
+    return e.checkVisibility() && inView && (clickThrough || top === e || e.contains(top));
+  });
+}
+
 // Checks that report as they go and are counted at the end.
 const failures = [];
 function check(what, ok, detail) {
   console.log(`${ok ? 'ok  ' : 'FAIL'} ${what} (${detail})`);
   if (!ok)
     failures.push(what);
+}
+
+// Waits for what the game does on its own timers, never for a fixed time.
+async function until(what, condition) {
+  for (const deadline = Date.now() + 10000; Date.now() < deadline;) {
+    if (await condition())
+      return true;
+    await new Promise(resolve => setTimeout(resolve, 20));
+  }
+  check(what, false, 'not within 10 s');
+  return false;
 }
 
 // Serves the site, opens a browser, runs the test and closes both, however it ends.
@@ -150,4 +191,4 @@ function main(test) {
   });
 }
 
-module.exports = {serve, launch, openGame, shot, check, main};
+module.exports = {serve, launch, watchConsole, openGame, shot, differ, shown, check, until, main};

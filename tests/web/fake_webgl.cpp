@@ -1,6 +1,5 @@
 #include "tests/web/fake_webgl.h"
 
-#include <emscripten/html5.h>
 #include <webgl/webgl1.h>
 
 #include <cstring>
@@ -17,93 +16,143 @@ struct Attribute {
     float value[3];
 };
 
-std::vector<std::vector<uint8_t>> buffers(1);  // by name; 0 is none
-GLuint arrayBuffer;
-std::vector<std::string> uniformNames;
-std::map<std::string, std::vector<float>> uniforms;
-Attribute attributes[2];
-GLuint next = 1;
+// The context's own state, lost with it.
+struct Context {
+    std::vector<std::vector<uint8_t>> buffers{1};  // by name; 0 is none
+    GLuint bound[2];                               // array and element array buffers
+    std::vector<std::string> uniformNames;         // by location
+    GLuint programInUse;
+    std::map<GLuint, std::map<std::string, std::vector<float>>> uniforms;  // by program
+    Attribute attributes[2];
+    GLuint next = 1;
+} context;
+
+GLuint& binding(GLenum target)
+{
+    return context.bound[target == GL_ELEMENT_ARRAY_BUFFER];
+}
 
 void setUniform(GLint location, const float* v, int count)
 {
-    if (location >= 0 && location < int(uniformNames.size()))
-        uniforms[uniformNames[size_t(location)]].assign(v, v + count);
+    if (location >= 0 && location < int(context.uniformNames.size()))
+        context.uniforms[context.programInUse][context.uniformNames[size_t(location)]].assign(
+            v, v + count);
+}
+
+// Vertex v of attribute 0, from the buffer it was pointed at; nothing past the buffer's end.
+void readPosition(FakeDraw& draw, int v)
+{
+    const Attribute& p = context.attributes[0];
+    const std::vector<uint8_t>& data = context.buffers[p.buffer];
+    const size_t at = size_t(p.offset + v * p.stride);
+    if (at + 12 > data.size())
+        return;
+    for (int k = 0; k < 3; ++k) {
+        float c = 0;
+        std::memcpy(&c, data.data() + at + k * 4, 4);
+        draw.positions.push_back(c);
+    }
+}
+
+FakeDraw newDraw(GLenum mode, GLint first, GLsizei count)
+{
+    FakeDraw draw{mode,
+                  first,
+                  count,
+                  {},
+                  context.uniforms[context.programInUse],
+                  !context.attributes[1].enabled,
+                  {}};
+    std::memcpy(draw.normal, context.attributes[1].value, sizeof draw.normal);
+    return draw;
 }
 
 }  // namespace
 
+void loseFakeContext()
+{
+    context = Context{};
+    fakeWebGl.viewport = {};
+    fakeWebGl.clearColor = {};
+    fakeWebGl.enabled.clear();
+}
+
 extern "C" {
 
-// The positions of attribute 0, read back from the buffer the layer filled.
 void emscripten_glDrawArrays(GLenum mode, GLint first, GLsizei count)
 {
-    FakeDraw draw{mode, first, count, {}, uniforms, !attributes[1].enabled, {}};
-    std::memcpy(draw.normal, attributes[1].value, sizeof draw.normal);
-    const Attribute& p = attributes[0];
-    const std::vector<uint8_t>& data = buffers[p.buffer];
+    FakeDraw draw = newDraw(mode, first, count);
     for (int v = first; v < first + count; ++v)
-        for (int k = 0; k < 3; ++k) {
-            float c = 0;
-            std::memcpy(&c, data.data() + p.offset + v * p.stride + k * 4, 4);
-            draw.positions.push_back(c);
-        }
+        readPosition(draw, v);
     fakeWebGl.draws.push_back(draw);
 }
 
-void emscripten_glDrawElements(GLenum mode, GLsizei count, GLenum, const void*)
+void emscripten_glDrawElements(GLenum mode, GLsizei count, GLenum, const void* offset)
 {
-    fakeWebGl.draws.push_back({mode, 0, count, {}, uniforms, !attributes[1].enabled, {}});
+    FakeDraw draw = newDraw(mode, 0, count);
+    const std::vector<uint8_t>& indices = context.buffers[binding(GL_ELEMENT_ARRAY_BUFFER)];
+    for (int k = 0; k < count; ++k) {
+        uint16_t index = 0;
+        std::memcpy(&index, indices.data() + reinterpret_cast<intptr_t>(offset) + 2 * k, 2);
+        readPosition(draw, index);
+    }
+    fakeWebGl.draws.push_back(draw);
 }
 
 void emscripten_glGenBuffers(GLsizei n, GLuint* names)
 {
     for (int k = 0; k < n; ++k) {
-        names[k] = GLuint(buffers.size());
-        buffers.emplace_back();
+        names[k] = GLuint(context.buffers.size());
+        context.buffers.emplace_back();
     }
 }
 
 void emscripten_glBindBuffer(GLenum target, GLuint buffer)
 {
-    if (target == GL_ARRAY_BUFFER)
-        arrayBuffer = buffer;
+    binding(target) = buffer;
 }
 
 void emscripten_glBufferData(GLenum target, GLsizeiptr size, const void* data, GLenum)
 {
-    if (target == GL_ARRAY_BUFFER) {
-        const uint8_t* bytes = static_cast<const uint8_t*>(data);
-        buffers[arrayBuffer].assign(bytes, bytes + size);
-    }
+    const uint8_t* bytes = static_cast<const uint8_t*>(data);
+    context.buffers[binding(target)].assign(bytes, bytes + size);
+    ++fakeWebGl.bufferFills;
+}
+
+void emscripten_glBufferSubData(GLenum target, GLintptr offset, GLsizeiptr size, const void* data)
+{
+    std::memcpy(context.buffers[binding(target)].data() + offset, data, size_t(size));
+    ++fakeWebGl.bufferFills;
 }
 
 void emscripten_glVertexAttribPointer(GLuint index, GLint, GLenum, GLboolean, GLsizei stride,
                                       const void* pointer)
 {
-    attributes[index].buffer = arrayBuffer;
-    attributes[index].stride = stride;
-    attributes[index].offset = reinterpret_cast<intptr_t>(pointer);
+    Attribute& a = context.attributes[index];
+    a.buffer = binding(GL_ARRAY_BUFFER);
+    a.stride = stride;
+    a.offset = reinterpret_cast<intptr_t>(pointer);
 }
 
 void emscripten_glEnableVertexAttribArray(GLuint index)
 {
-    attributes[index].enabled = true;
+    context.attributes[index].enabled = true;
 }
 
 void emscripten_glDisableVertexAttribArray(GLuint index)
 {
-    attributes[index].enabled = false;
+    context.attributes[index].enabled = false;
 }
 
 void emscripten_glVertexAttrib3fv(GLuint index, const GLfloat* v)
 {
-    std::memcpy(attributes[index].value, v, sizeof attributes[index].value);
+    std::memcpy(context.attributes[index].value, v, sizeof context.attributes[index].value);
 }
 
 GLint emscripten_glGetUniformLocation(GLuint, const GLchar* name)
 {
-    uniformNames.push_back(name);
-    return GLint(uniformNames.size() - 1);
+    context.uniformNames.push_back(name);
+    return GLint(context.uniformNames.size() - 1);
 }
 
 void emscripten_glUniform1f(GLint location, GLfloat v0)
@@ -154,30 +203,60 @@ void emscripten_glViewport(GLint x, GLint y, GLsizei width, GLsizei height)
     fakeWebGl.viewport = {x, y, width, height};
 }
 
+void emscripten_glClearColor(GLfloat red, GLfloat green, GLfloat blue, GLfloat alpha)
+{
+    fakeWebGl.clearColor = {red, green, blue, alpha};
+}
+
+void emscripten_glEnable(GLenum cap)
+{
+    fakeWebGl.enabled.insert(cap);
+}
+
+void emscripten_glDisable(GLenum cap)
+{
+    fakeWebGl.enabled.erase(cap);
+}
+
+void emscripten_glUseProgram(GLuint program)
+{
+    context.programInUse = program;
+}
+
 GLuint emscripten_glCreateShader(GLenum)
 {
-    return next++;
+    return context.next++;
 }
 
 GLuint emscripten_glCreateProgram()
 {
-    return next++;
+    return context.next++;
 }
 
 void emscripten_glGetShaderiv(GLuint, GLenum, GLint* params)
 {
-    *params = 1;
+    *params = !fakeWebGl.shadersFail;
 }
 
 void emscripten_glGetProgramiv(GLuint, GLenum, GLint* params)
 {
-    *params = 1;
+    *params = !fakeWebGl.programsFail;
+}
+
+void emscripten_glGetShaderInfoLog(GLuint, GLsizei size, GLsizei*, GLchar* log)
+{
+    std::strncpy(log, "ERROR: 0:1: fake", size_t(size));
+}
+
+void emscripten_glGetProgramInfoLog(GLuint, GLsizei size, GLsizei*, GLchar* log)
+{
+    std::strncpy(log, "ERROR: fake", size_t(size));
 }
 
 void emscripten_glGenTextures(GLsizei n, GLuint* names)
 {
     for (int k = 0; k < n; ++k)
-        names[k] = next++;
+        names[k] = context.next++;
 }
 
 // What draws nothing and answers nothing.
@@ -193,16 +272,7 @@ void emscripten_glBindTexture(GLenum, GLuint)
 void emscripten_glClear(GLbitfield)
 {
 }
-void emscripten_glClearColor(GLfloat, GLfloat, GLfloat, GLfloat)
-{
-}
 void emscripten_glCompileShader(GLuint)
-{
-}
-void emscripten_glDisable(GLenum)
-{
-}
-void emscripten_glEnable(GLenum)
 {
 }
 void emscripten_glLinkProgram(GLuint)
@@ -221,18 +291,17 @@ void emscripten_glTexImage2D(GLenum, GLint, GLint, GLsizei, GLsizei, GLint, GLen
 void emscripten_glTexParameteri(GLenum, GLenum, GLint)
 {
 }
-void emscripten_glUseProgram(GLuint)
-{
-}
 
-void emscripten_webgl_init_context_attributes(EmscriptenWebGLContextAttributes*)
+void emscripten_webgl_init_context_attributes(EmscriptenWebGLContextAttributes* attributes)
 {
+    *attributes = {};
 }
 
 EMSCRIPTEN_WEBGL_CONTEXT_HANDLE
-emscripten_webgl_create_context(const char*, const EmscriptenWebGLContextAttributes*)
+emscripten_webgl_create_context(const char*, const EmscriptenWebGLContextAttributes* attributes)
 {
-    return 1;
+    fakeWebGl.attributes = *attributes;
+    return fakeWebGl.noContext ? 0 : 1;
 }
 
 EMSCRIPTEN_RESULT emscripten_webgl_make_context_current(EMSCRIPTEN_WEBGL_CONTEXT_HANDLE)

@@ -1,4 +1,4 @@
 // Client arrays, drawn from WebGL buffers that are refilled only when the arrays change.
 #pragma once
 
-void createArrayBuffers();
+void makeArrayBuffers();

@@ -1,5 +1,6 @@
 // What OpenGL 1.1 keeps between calls, for the calls the game makes: one record, in
-// fixed-size parts, shared by the layer's files.
+// fixed-size parts, shared by the layer's files. It outlives a lost WebGL context; the
+// display lists (lists.cpp) do too.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +21,14 @@ struct ClientArray {
     bool enabled;
     int stride;  // in bytes; 0 in the call means tightly packed
     const uint8_t* pointer;
+};
+
+// Where glutBitmapCharacter draws next.
+struct RasterPosition {
+    bool valid;
+    float x, y, z;  // window coordinates in drawing-buffer pixels, z in 0 to 1
+    float color[4];
+    int zoom;  // drawing-buffer pixels per glyph pixel, across and up
 };
 
 constexpr int modelviewDepth = 32;  // OpenGL promises at least 32
@@ -46,14 +55,23 @@ struct GlState {
     bool outline;     // glPolygonMode GL_LINE
     bool depthTest;
     bool cullFace;
+    bool viewportSet;  // until then WebGL's own, the whole canvas, stands as OpenGL's does
     int viewport[4];   // in drawing-buffer pixels
     float pixelScale;  // drawing-buffer pixels per window pixel
+    float clearColor[4];
+    RasterPosition raster;
 
     ClientArray vertexArray;
     ClientArray normalArray;
 };
 
 extern GlState gl;
+
+// Back to the state OpenGL starts with.
+void resetGlState();
+// What WebGL keeps of this state too, given to a new context: the switches, the viewport
+// and the clear colour. The rest is sent with each draw.
+void sendFixedState();
 
 const Matrix& currentModelview();
 const Matrix& currentProjection();

@@ -1,15 +1,17 @@
 // glBegin and glEnd are only compiled into lists here: the game draws nothing in
-// immediate mode. Quads become triangles for filled polygons and their four edges for
-// outlines; lines stay lines in both modes.
+// immediate mode. Each list keeps its vertices three ways, and the polygon mode picks
+// which are drawn: its triangles and quads filled, the same outlined by their edges, and
+// its lines, which are lines in both modes.
 #include <GL/gl.h>
 
 #include <cstddef>
 #include <cstring>
-#include <initializer_list>
 
 #include "web/gl/gl_state.h"
 #include "web/gl/lists.h"
 #include "web/gl/program.h"
+#include "web/gl/refuse.h"
+#include "web/gl/webgl_record.h"
 
 namespace {
 
@@ -24,149 +26,203 @@ struct Range {
 };
 
 struct DisplayList {
-    Range triangles;  // the quads filled
-    Range edges;      // the quads outlined
+    bool compiled;
+    Range filled;  // the triangles and quads as triangles
+    Range edges;   // their edges as lines
     Range lines;
     bool takesCurrentNormal;  // vertices came before any normal: they light with the current one
     bool setsNormal;
     float lastNormal[3];  // current after the list, as after OpenGL's
 };
 
+// A line, a triangle or a quad, by its number of corners.
+struct Primitive {
+    int corners;
+    Vertex corner[4];
+};
+
 constexpr int maxLists = 8;
-constexpr int maxVertices = 4096;
-constexpr int maxRecorded = 1024;
+constexpr int maxVertices = 4096;   // in all lists, counted the three ways
+constexpr int maxPrimitives = 512;  // in one list
 
 DisplayList lists[maxLists + 1];  // list names start at 1
 int listCount;
 Vertex vertices[maxVertices];  // every list's vertices, in the order they were compiled
 int vertexCount;
-GLuint listBuffer;
 
-// The list being compiled, by kind, until glEndList puts its runs together.
+// The list being compiled, primitive by primitive, until glEndList lays out its vertices.
 struct Recording {
-    GLuint name;  // 0 while none is being compiled
-    GLenum primitive;
-    Vertex quad[4];
-    int inQuad;
+    GLuint name;       // 0 while none is being compiled
+    GLenum primitive;  // 0 outside glBegin and glEnd
+    Primitive current;
     bool normalGiven;
     float normal[3];
-    Vertex triangles[maxRecorded];
-    int triangleCount;
-    Vertex edges[maxRecorded];
-    int edgeCount;
-    Vertex lines[maxRecorded];
-    int lineCount;
+    Primitive primitives[maxPrimitives];
+    int primitiveCount;
 } recording;
 
-void append(Vertex* to, int& count, const Vertex& v)
+int cornersOf(GLenum primitive)
 {
-    if (count < maxRecorded)
-        to[count++] = v;
-}
-
-// The split Mesa gives a quad, 0 1 3 and 1 2 3: it decides how the corners' colours blend.
-void emitQuad(const Vertex (&q)[4])
-{
-    for (int corner : {0, 1, 3, 1, 2, 3})
-        append(recording.triangles, recording.triangleCount, q[corner]);
-    for (int k = 0; k < 4; ++k) {
-        append(recording.edges, recording.edgeCount, q[k]);
-        append(recording.edges, recording.edgeCount, q[(k + 1) % 4]);
+    switch (primitive) {
+    case GL_LINES: return 2;
+    case GL_TRIANGLES: return 3;
+    case GL_QUADS: return 4;
+    default: return 0;
     }
 }
 
-void recordVertex(const float* position)
+// Which corners, in which order, each way of a list takes from a primitive of 2, 3 and 4
+// corners. A quad splits as Mesa splits it, 0 1 3 and 1 2 3: the split decides how the
+// corners' colours blend.
+struct Pattern {
+    int count;
+    int corner[8];
+};
+enum Way { filledWay, edgesWay, linesWay };
+const Pattern patterns[3][3] = {
+    {{0, {}}, {3, {0, 1, 2}}, {6, {0, 1, 3, 1, 2, 3}}},
+    {{0, {}}, {6, {0, 1, 1, 2, 2, 0}}, {8, {0, 1, 1, 2, 2, 3, 3, 0}}},
+    {{2, {0, 1}}, {0, {}}, {0, {}}},
+};
+
+Range store(Way way)
+{
+    const int first = vertexCount;
+    for (int p = 0; p < recording.primitiveCount; ++p) {
+        const Primitive& primitive = recording.primitives[p];
+        const Pattern& pattern = patterns[way][primitive.corners - 2];
+        if (vertexCount + pattern.count > maxVertices) {
+            refuse("glEndList", "more than %d vertices in all display lists", maxVertices);
+            break;
+        }
+        for (int k = 0; k < pattern.count; ++k)
+            vertices[vertexCount++] = primitive.corner[pattern.corner[k]];
+    }
+    return {first, vertexCount - first};
+}
+
+void uploadLists()
+{
+    emscripten_glBindBuffer(GL_ARRAY_BUFFER, webGl.listBuffer);
+    emscripten_glBufferData(GL_ARRAY_BUFFER, int(sizeof(Vertex)) * vertexCount, vertices,
+                            GL_STATIC_DRAW);
+}
+
+void recordVertex(const char* call, const float* position)
 {
     Recording& r = recording;
-    if (!r.name)
-        return;
+    if (!r.primitive)
+        return refuse(call, "a vertex outside glBegin and glEnd of a display list");
     if (!r.normalGiven)
         lists[r.name].takesCurrentNormal = true;
-    Vertex v;
+    Primitive& p = r.current;
+    Vertex& v = p.corner[p.corners++];
     std::memcpy(v.position, position, sizeof v.position);
     std::memcpy(v.normal, r.normal, sizeof v.normal);
-    if (r.primitive == GL_LINES) {
-        append(r.lines, r.lineCount, v);
+    if (p.corners < cornersOf(r.primitive))
         return;
-    }
-    r.quad[r.inQuad++] = v;
-    if (r.inQuad == 4) {
-        emitQuad(r.quad);
-        r.inQuad = 0;
-    }
-}
-
-Range store(const Vertex* from, int count)
-{
-    if (vertexCount + count > maxVertices)
-        count = 0;
-    const Range range = {vertexCount, count};
-    std::memcpy(vertices + vertexCount, from, sizeof(Vertex) * size_t(count));
-    vertexCount += count;
-    return range;
+    if (r.primitiveCount < maxPrimitives)
+        r.primitives[r.primitiveCount++] = p;
+    else
+        refuse(call, "more than %d primitives in one display list", maxPrimitives);
+    p.corners = 0;
 }
 
 void drawRange(GLenum mode, Range range, const DisplayList& list)
 {
     if (range.count == 0)
         return;
-    const AttributeSource position = {listBuffer, 0, sizeof(Vertex)};
-    const AttributeSource normal = {listBuffer, int(offsetof(Vertex, normal)), sizeof(Vertex)};
+    const AttributeSource position = {webGl.listBuffer, 0, sizeof(Vertex)};
+    const AttributeSource normal = {webGl.listBuffer, int(offsetof(Vertex, normal)),
+                                    sizeof(Vertex)};
     prepareSceneDraw(position, list.takesCurrentNormal ? nullptr : &normal, gl.normal);
     emscripten_glDrawArrays(mode, range.first, range.count);
 }
 
 }  // namespace
 
-void createListBuffer()
+void makeListBuffer()
 {
-    emscripten_glGenBuffers(1, &listBuffer);
+    emscripten_glGenBuffers(1, &webGl.listBuffer);
+    uploadLists();
+}
+
+void resetLists()
+{
+    for (DisplayList& list : lists)
+        list = {};
+    listCount = 0;
+    vertexCount = 0;
+    recording = {};
+}
+
+bool refusedInList(const char* call)
+{
+    if (!recording.name)
+        return false;
+    refuse(call, "inside a display list; only glBegin, glEnd, vertices and normals go in one");
+    return true;
 }
 
 extern "C" {
 
 GLuint glGenLists(GLsizei range)
 {
-    if (range != 1 || listCount == maxLists)
+    if (range != 1) {
+        refuse(__func__, "%d names at once; one at a time is done", range);
         return 0;
+    }
+    if (listCount == maxLists) {
+        refuse(__func__, "all %d display list names are in use", maxLists);
+        return 0;
+    }
     return GLuint(++listCount);
 }
 
 void glNewList(GLuint list, GLenum mode)
 {
-    if (list == 0 || list > GLuint(listCount) || mode != GL_COMPILE)
+    if (refusedInList(__func__))
         return;
+    if (list == 0 || list > GLuint(listCount))
+        return refuse(__func__, "list %u is no name glGenLists gave", list);
+    if (mode != GL_COMPILE)
+        return refuse(__func__, "mode 0x%04x is not done; GL_COMPILE is", mode);
+    if (lists[list].compiled)
+        return refuse(__func__, "list %u is compiled already; a list is compiled once", list);
     recording = {};
     recording.name = list;
-    lists[list] = {};
 }
 
 void glEndList()
 {
     Recording& r = recording;
-    if (!r.name)
-        return;
+    if (!r.name || r.primitive)
+        return refuse(__func__, r.name ? "inside glBegin and glEnd" : "no list is being compiled");
     DisplayList& list = lists[r.name];
-    list.triangles = store(r.triangles, r.triangleCount);
-    list.edges = store(r.edges, r.edgeCount);
-    list.lines = store(r.lines, r.lineCount);
+    list.compiled = true;
+    list.filled = store(filledWay);
+    list.edges = store(edgesWay);
+    list.lines = store(linesWay);
     list.setsNormal = r.normalGiven;
     std::memcpy(list.lastNormal, r.normal, sizeof list.lastNormal);
     r.name = 0;
-    emscripten_glBindBuffer(GL_ARRAY_BUFFER, listBuffer);
-    emscripten_glBufferData(GL_ARRAY_BUFFER, sizeof(Vertex) * vertexCount, vertices,
-                            GL_STATIC_DRAW);
+    uploadLists();
 }
 
+// A name that has no list draws nothing, as in OpenGL.
 void glCallList(GLuint name)
 {
-    if (name == 0 || name > GLuint(listCount))
+    if (refusedInList(__func__) || name == 0 || name > GLuint(listCount))
         return;
     const DisplayList& list = lists[name];
-    if (gl.outline)
+    if (!gl.outline) {
+        drawRange(GL_TRIANGLES, list.filled, list);
+    } else if (gl.cullFace && list.edges.count) {
+        // WebGL culls no lines; OpenGL would leave out the faces turned away.
+        return refuse(__func__, "outlines with GL_CULL_FACE on are not done");
+    } else {
         drawRange(GL_LINES, list.edges, list);
-    else
-        drawRange(GL_TRIANGLES, list.triangles, list);
+    }
     drawRange(GL_LINES, list.lines, list);
     if (list.setsNormal)
         std::memcpy(gl.normal, list.lastNormal, sizeof gl.normal);
@@ -174,19 +230,31 @@ void glCallList(GLuint name)
 
 void glBegin(GLenum mode)
 {
+    if (!recording.name)
+        return refuse(__func__, "outside a display list; immediate mode is not done");
+    if (recording.primitive)
+        return refuse(__func__, "inside glBegin and glEnd");
+    if (!cornersOf(mode))
+        return refuse(__func__,
+                      "primitive 0x%04x is not done; GL_LINES, GL_TRIANGLES and "
+                      "GL_QUADS are",
+                      mode);
     recording.primitive = mode;
-    recording.inQuad = 0;
+    recording.current.corners = 0;
 }
 
+// A primitive left unfinished is dropped, as OpenGL drops it.
 void glEnd()
 {
-    recording.inQuad = 0;
+    if (!recording.primitive)
+        return refuse(__func__, "no glBegin before it");
+    recording.primitive = 0;
 }
 
 void glVertex3f(GLfloat x, GLfloat y, GLfloat z)
 {
     const float position[3] = {x, y, z};
-    recordVertex(position);
+    recordVertex(__func__, position);
 }
 
 // Compiled as the vertex (and normal) the arrays hold now, as OpenGL compiles it.
@@ -197,7 +265,8 @@ void glArrayElement(GLint i)
         glNormal3fv(reinterpret_cast<const float*>(n.pointer + i * (n.stride ? n.stride : 12)));
     const ClientArray& v = gl.vertexArray;
     if (v.enabled)
-        recordVertex(reinterpret_cast<const float*>(v.pointer + i * (v.stride ? v.stride : 12)));
+        recordVertex(__func__,
+                     reinterpret_cast<const float*>(v.pointer + i * (v.stride ? v.stride : 12)));
 }
 
 // Recorded while a list is compiled; otherwise it is the current normal at once.

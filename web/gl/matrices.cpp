@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "web/gl/gl_state.h"
+#include "web/gl/lists.h"
+#include "web/gl/refuse.h"
 
 namespace {
 
@@ -34,8 +36,10 @@ Matrix product(const Matrix& a, const Matrix& b)
 }
 
 // OpenGL post-multiplies: the new transform applies to vertices first.
-void multiplyCurrent(const Matrix& by)
+void multiplyCurrent(const char* call, const Matrix& by)
 {
+    if (refusedInList(call))
+        return;
     current() = product(current(), by);
     changed();
 }
@@ -66,23 +70,31 @@ extern "C" {
 
 void glMatrixMode(GLenum mode)
 {
+    if (refusedInList(__func__))
+        return;
+    if (mode != GL_MODELVIEW && mode != GL_PROJECTION)
+        return refuse(__func__, "mode 0x%04x is not done", mode);
     gl.projectionMode = mode == GL_PROJECTION;
 }
 
 void glLoadIdentity()
 {
+    if (refusedInList(__func__))
+        return;
     current() = identity;
     changed();
 }
 
 // A push past the stack's depth, or a pop of its last matrix, is an error that OpenGL
-// ignores; so does this.
+// ignores and that leaves the game's matrices wrong from then on.
 void glPushMatrix()
 {
     int& top = gl.projectionMode ? gl.projectionTop : gl.modelviewTop;
     const int depth = gl.projectionMode ? projectionDepth : modelviewDepth;
-    if (top + 1 >= depth)
+    if (refusedInList(__func__))
         return;
+    if (top + 1 >= depth)
+        return refuse(__func__, "more than %d matrices on the stack", depth);
     Matrix* stack = gl.projectionMode ? gl.projection : gl.modelview;
     stack[top + 1] = stack[top];
     ++top;
@@ -91,8 +103,10 @@ void glPushMatrix()
 void glPopMatrix()
 {
     int& top = gl.projectionMode ? gl.projectionTop : gl.modelviewTop;
-    if (top == 0)
+    if (refusedInList(__func__))
         return;
+    if (top == 0)
+        return refuse(__func__, "a pop of the stack's last matrix");
     --top;
     changed();
 }
@@ -108,7 +122,7 @@ void glFrustum(GLdouble left, GLdouble right, GLdouble bottom, GLdouble top, GLd
     f.m[10] = float(-(zFar + zNear) / (zFar - zNear));
     f.m[11] = -1;
     f.m[14] = float(-2 * zFar * zNear / (zFar - zNear));
-    multiplyCurrent(f);
+    multiplyCurrent(__func__, f);
 }
 
 void gluOrtho2D(GLdouble left, GLdouble right, GLdouble bottom, GLdouble top)
@@ -119,7 +133,7 @@ void gluOrtho2D(GLdouble left, GLdouble right, GLdouble bottom, GLdouble top)
     o.m[10] = -1;
     o.m[12] = float(-(right + left) / (right - left));
     o.m[13] = float(-(top + bottom) / (top - bottom));
-    multiplyCurrent(o);
+    multiplyCurrent(__func__, o);
 }
 
 void glTranslatef(GLfloat x, GLfloat y, GLfloat z)
@@ -128,7 +142,7 @@ void glTranslatef(GLfloat x, GLfloat y, GLfloat z)
     t.m[12] = x;
     t.m[13] = y;
     t.m[14] = z;
-    multiplyCurrent(t);
+    multiplyCurrent(__func__, t);
 }
 
 // The rotation of the OpenGL reference pages, about the axis made unit length.
@@ -153,7 +167,7 @@ void glRotatef(GLfloat angle, GLfloat x, GLfloat y, GLfloat z)
     r.m[8] = float(ax * az * (1 - c) + ay * s);
     r.m[9] = float(ay * az * (1 - c) - ax * s);
     r.m[10] = float(az * az * (1 - c) + c);
-    multiplyCurrent(r);
+    multiplyCurrent(__func__, r);
 }
 
 }  // extern "C"

@@ -1,20 +1,14 @@
 #include "web/gl/program.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
+
+#include "web/gl/webgl_record.h"
 
 namespace {
 
-GLuint programInUse;
-
-// What each attribute was last given; an unused slot reads as nothing bound.
-struct AttributeBinding {
-    bool fromArray;
-    int size;
-    AttributeSource source;
-    float value[3];
-};
-AttributeBinding attributes[2];
+char infoLog[4096];
 
 GLuint compile(GLenum type, const char* source)
 {
@@ -23,19 +17,24 @@ GLuint compile(GLenum type, const char* source)
     emscripten_glCompileShader(shader);
     GLint compiled = 0;
     emscripten_glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
-    return compiled ? shader : 0;
+    if (compiled)
+        return shader;
+    emscripten_glGetShaderInfoLog(shader, sizeof infoLog, nullptr, infoLog);
+    std::fprintf(stderr, "GL layer: a %s shader did not compile: %s\n",
+                 type == GL_VERTEX_SHADER ? "vertex" : "fragment", infoLog);
+    return 0;
 }
 
 }  // namespace
 
-GLuint linkProgram(const char* vertexSource, const char* fragmentSource,
-                   const char* const* attributes, int attributeCount)
+WebGlStart linkProgram(const char* vertexSource, const char* fragmentSource,
+                       const char* const* attributes, int attributeCount, GLuint& program)
 {
     const GLuint vertex = compile(GL_VERTEX_SHADER, vertexSource);
     const GLuint fragment = compile(GL_FRAGMENT_SHADER, fragmentSource);
     if (!vertex || !fragment)
-        return 0;
-    const GLuint program = emscripten_glCreateProgram();
+        return WebGlStart::shaderNotCompiled;
+    program = emscripten_glCreateProgram();
     emscripten_glAttachShader(program, vertex);
     emscripten_glAttachShader(program, fragment);
     for (int k = 0; k < attributeCount; ++k)
@@ -43,20 +42,24 @@ GLuint linkProgram(const char* vertexSource, const char* fragmentSource,
     emscripten_glLinkProgram(program);
     GLint linked = 0;
     emscripten_glGetProgramiv(program, GL_LINK_STATUS, &linked);
-    return linked ? program : 0;
+    if (linked)
+        return WebGlStart::started;
+    emscripten_glGetProgramInfoLog(program, sizeof infoLog, nullptr, infoLog);
+    std::fprintf(stderr, "GL layer: a program did not link: %s\n", infoLog);
+    return WebGlStart::programNotLinked;
 }
 
 void useProgram(GLuint program)
 {
-    if (program == programInUse)
+    if (program == webGl.programInUse)
         return;
     emscripten_glUseProgram(program);
-    programInUse = program;
+    webGl.programInUse = program;
 }
 
 void bindAttribute(GLuint index, int size, AttributeSource source)
 {
-    AttributeBinding& bound = attributes[index];
+    AttributeBinding& bound = webGl.attributes[index];
     if (bound.fromArray && bound.size == size && bound.source.buffer == source.buffer &&
         bound.source.offset == source.offset && bound.source.stride == source.stride)
         return;
@@ -70,9 +73,10 @@ void bindAttribute(GLuint index, int size, AttributeSource source)
     bound.source = source;
 }
 
+// A new context gives every attribute (0, 0, 0, 1), as a zeroed record says.
 void constantAttribute(GLuint index, const float value[3])
 {
-    AttributeBinding& bound = attributes[index];
+    AttributeBinding& bound = webGl.attributes[index];
     if (!bound.fromArray && std::memcmp(bound.value, value, sizeof bound.value) == 0)
         return;
     if (bound.fromArray)

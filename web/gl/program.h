@@ -3,9 +3,12 @@
 
 #include <webgl/webgl1.h>
 
-// Compiles and links the two shaders, attribute k at location k; 0 when either fails.
-GLuint linkProgram(const char* vertexSource, const char* fragmentSource,
-                   const char* const* attributes, int attributeCount);
+#include "web/gl/web_gl.h"
+
+// Compiles and links the two shaders, attribute k at location k. A shader that does not
+// compile, or a program that does not link, is printed on the console with its log.
+WebGlStart linkProgram(const char* vertexSource, const char* fragmentSource,
+                       const char* const* attributes, int attributeCount, GLuint& program);
 
 // Where a vertex attribute comes from: a buffer, from a byte offset, at a byte stride.
 struct AttributeSource {
@@ -21,7 +24,7 @@ void bindAttribute(GLuint index, int size, AttributeSource source);
 void constantAttribute(GLuint index, const float value[3]);
 
 // The fixed-function vertex stage of OpenGL 1.1, as far as the game uses it.
-bool buildSceneProgram();
+WebGlStart buildSceneProgram();
 // Makes the scene program current with today's matrices, lights, material and colour. With
 // no normal source every vertex takes constantNormal, as OpenGL's current normal.
 void prepareSceneDraw(AttributeSource position, const AttributeSource* normal,

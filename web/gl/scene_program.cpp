@@ -5,6 +5,7 @@
 
 #include "web/gl/gl_state.h"
 #include "web/gl/program.h"
+#include "web/gl/webgl_record.h"
 
 namespace {
 
@@ -77,15 +78,13 @@ enum Uniform {
     shininess,
     uniformCount
 };
+static_assert(uniformCount == sceneUniformCount, "the record holds every location");
 const char* const uniformNames[uniformCount] = {
     "modelview",      "projection",     "normalMatrix",    "lighting",
     "color",          "sceneColor",     "alpha",           "lightPosition",
     "ambientProduct", "diffuseProduct", "specularProduct", "shininess"};
 
-GLuint program;
-GLint locations[uniformCount];
-uint32_t projectionSent = ~0u;
-uint32_t lightingSent = ~0u;
+GLint* const locations = webGl.sceneUniforms;
 
 // Normals go through the inverse transpose of the modelview's upper 3 x 3.
 void normalMatrixOf(const Matrix& mv, float out[9])
@@ -112,22 +111,6 @@ void product(const float* a, const float* b, float* out)
         out[k] = a[k] * b[k];
 }
 
-// Everything the lighting uniforms hold, as last sent: most changes between objects are
-// one colour, so only the uniforms that differ are sent again.
-struct LightingUniforms {
-    int lighting;
-    float color[4];
-    float sceneColor[3];
-    float alpha;
-    float positions[2][4];
-    float ambient[2][3];
-    float diffuse[2][3];
-    float specular[2][3];
-    float shininess;
-};
-LightingUniforms sent;
-bool sentOnce;
-
 // The light model's ambient, 0.2 by default, and no emission.
 LightingUniforms lightingNow()
 {
@@ -150,15 +133,17 @@ LightingUniforms lightingNow()
     return u;
 }
 
+// Most changes between objects are one colour, so only the uniforms that differ are sent.
 template <typename T>
 bool changed(const T& now, const T& before)
 {
-    return !sentOnce || std::memcmp(&now, &before, sizeof now) != 0;
+    return !webGl.sceneUniformsSent || std::memcmp(&now, &before, sizeof now) != 0;
 }
 
 void sendLighting()
 {
     const LightingUniforms u = lightingNow();
+    LightingUniforms& sent = webGl.lighting;
     if (changed(u.lighting, sent.lighting))
         emscripten_glUniform1i(locations[lighting], u.lighting);
     if (changed(u.color, sent.color))
@@ -178,36 +163,40 @@ void sendLighting()
     if (changed(u.shininess, sent.shininess))
         emscripten_glUniform1f(locations[shininess], u.shininess);
     sent = u;
-    sentOnce = true;
 }
 
 }  // namespace
 
-bool buildSceneProgram()
+WebGlStart buildSceneProgram()
 {
     const char* const attributes[] = {"position", "normal"};
-    program = linkProgram(vertexShader, fragmentShader, attributes, 2);
+    const WebGlStart built =
+        linkProgram(vertexShader, fragmentShader, attributes, 2, webGl.sceneProgram);
+    if (built != WebGlStart::started)
+        return built;
     for (int u = 0; u < uniformCount; ++u)
-        locations[u] = emscripten_glGetUniformLocation(program, uniformNames[u]);
-    return program != 0;
+        locations[u] = emscripten_glGetUniformLocation(webGl.sceneProgram, uniformNames[u]);
+    return built;
 }
 
 void prepareSceneDraw(AttributeSource position, const AttributeSource* normal,
                       const float constantNormal[3])
 {
-    useProgram(program);
+    useProgram(webGl.sceneProgram);
     emscripten_glUniformMatrix4fv(locations[modelview], 1, GL_FALSE, currentModelview().m);
     float normals[9];
     normalMatrixOf(currentModelview(), normals);
     emscripten_glUniformMatrix3fv(locations[normalMatrix], 1, GL_FALSE, normals);
-    if (projectionSent != gl.projectionVersion) {
+    WebGlRecord& sent = webGl;
+    if (!sent.sceneUniformsSent || sent.projectionVersion != gl.projectionVersion) {
         emscripten_glUniformMatrix4fv(locations[projection], 1, GL_FALSE, currentProjection().m);
-        projectionSent = gl.projectionVersion;
+        sent.projectionVersion = gl.projectionVersion;
     }
-    if (lightingSent != gl.lightingVersion) {
+    if (!sent.sceneUniformsSent || sent.lightingVersion != gl.lightingVersion) {
         sendLighting();
-        lightingSent = gl.lightingVersion;
+        sent.lightingVersion = gl.lightingVersion;
     }
+    sent.sceneUniformsSent = true;
     bindAttribute(0, 3, position);
     if (normal)
         bindAttribute(1, 3, *normal);

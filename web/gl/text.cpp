@@ -11,8 +11,11 @@
 
 #include "web/gl/gl_state.h"
 #include "web/gl/glyphs.h"
+#include "web/gl/lists.h"
 #include "web/gl/program.h"
+#include "web/gl/refuse.h"
 #include "web/gl/text.h"
+#include "web/gl/webgl_record.h"
 
 namespace {
 
@@ -50,18 +53,10 @@ void main()
 constexpr int atlasWidth = 2048;  // wider than all glyphs side by side
 constexpr int cornersPerGlyph = 6;
 
-struct RasterPosition {
-    bool valid;
-    float x, y, z;  // window coordinates in drawing-buffer pixels, z in 0 to 1
-    float color[4];
-    int zoom;     // drawing-buffer pixels per glyph pixel, across and up
-    bool unsent;  // the shader has not had this position's depth, colour, zoom and viewport
-} raster;
-
-GLuint program;
-GLint originAt, zoomAt, viewportAt, depthAt, colorAt;
-GLuint texture;
-GLuint quads;
+enum Uniform { origin, zoom, viewport, depth, color, uniformCount };
+static_assert(uniformCount == textUniformCount, "the record holds every location");
+const char* const uniformNames[uniformCount] = {"origin", "zoom", "viewport", "depth", "color"};
+GLint* const locations = webGl.textUniforms;
 
 int rowBytes(int width)
 {
@@ -88,8 +83,8 @@ void buildAtlas(int (&left)[glyphCount])
                 atlas[row][x + column] = pixelSet(glyph, column, row) ? 255 : 0;
         x += glyph[0];
     }
-    emscripten_glGenTextures(1, &texture);
-    emscripten_glBindTexture(GL_TEXTURE_2D, texture);
+    emscripten_glGenTextures(1, &webGl.glyphTexture);
+    emscripten_glBindTexture(GL_TEXTURE_2D, webGl.glyphTexture);
     emscripten_glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     emscripten_glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA, atlasWidth, font.height, 0, GL_ALPHA,
                             GL_UNSIGNED_BYTE, atlas);
@@ -114,33 +109,39 @@ void buildQuads(const int (&left)[glyphCount])
             for (int k = 0; k < 4; ++k)
                 corners[g * cornersPerGlyph + c][k] = quad[c][k];
     }
-    emscripten_glGenBuffers(1, &quads);
-    emscripten_glBindBuffer(GL_ARRAY_BUFFER, quads);
+    emscripten_glGenBuffers(1, &webGl.glyphQuads);
+    emscripten_glBindBuffer(GL_ARRAY_BUFFER, webGl.glyphQuads);
     emscripten_glBufferData(GL_ARRAY_BUFFER, sizeof corners, corners, GL_STATIC_DRAW);
 }
 
 }  // namespace
 
-bool buildText()
+WebGlStart buildText()
 {
     const char* const attributes[] = {"corner", "texel"};
-    program = linkProgram(vertexShader, fragmentShader, attributes, 2);
-    originAt = emscripten_glGetUniformLocation(program, "origin");
-    zoomAt = emscripten_glGetUniformLocation(program, "zoom");
-    viewportAt = emscripten_glGetUniformLocation(program, "viewport");
-    depthAt = emscripten_glGetUniformLocation(program, "depth");
-    colorAt = emscripten_glGetUniformLocation(program, "color");
+    const WebGlStart built =
+        linkProgram(vertexShader, fragmentShader, attributes, 2, webGl.textProgram);
+    if (built != WebGlStart::started)
+        return built;
+    for (int u = 0; u < uniformCount; ++u)
+        locations[u] = emscripten_glGetUniformLocation(webGl.textProgram, uniformNames[u]);
     int left[glyphCount];
     buildAtlas(left);
     buildQuads(left);
-    return program != 0;
+    return built;
 }
 
 extern "C" {
 
-// The overlay places its text with lighting off, so the raster colour is the current one.
+// The overlay places its text with lighting off, so the raster colour is the current one;
+// a lit one would be the lit material's.
 void glRasterPos2i(GLint x, GLint y)
 {
+    if (refusedInList(__func__))
+        return;
+    if (gl.lighting)
+        return refuse(__func__, "with GL_LIGHTING on is not done");
+    RasterPosition& raster = gl.raster;
     const float object[4] = {float(x), float(y), 0, 1};
     float eye[4], clip[4];
     transform(currentModelview(), object, eye);
@@ -158,34 +159,41 @@ void glRasterPos2i(GLint x, GLint y)
         raster.color[k] = gl.color[k];
     // A fractional zoom would stretch some glyph pixels and not others.
     raster.zoom = std::max(1, int(std::lround(gl.pixelScale)));
-    raster.unsent = true;
+    webGl.rasterSent = false;
 }
 
-void glutBitmapCharacter(void* /*font*/, int character)
+void glutBitmapCharacter(void* font, int character)
 {
-    const GlyphFont& font = helvetica18;
-    if (!raster.valid || character < font.first || character > font.last)
+    const GlyphFont& f = helvetica18;
+    if (refusedInList(__func__))
         return;
-    const int g = character - font.first;
-    const int zoom = raster.zoom;
+    if (font != GLUT_BITMAP_HELVETICA_18)
+        return refuse(__func__, "only GLUT_BITMAP_HELVETICA_18 is done");
+    if (character < f.first || character > f.last)
+        return refuse(__func__, "character %d is not done; ' ' to '~' are", character);
+    RasterPosition& raster = gl.raster;
+    if (!raster.valid)
+        return;
+    const int g = character - f.first;
+    const int scale = raster.zoom;
     // As Mesa does: the lower-left pixel is the floor of the raster position, nudged up.
     constexpr float nudge = 0.0001f;
-    const float left = std::floor(raster.x + nudge - font.xorig * zoom);
-    const float bottom = std::floor(raster.y + nudge - font.yorig * zoom);
-    useProgram(program);
-    if (raster.unsent) {
-        emscripten_glUniform4f(viewportAt, float(gl.viewport[0]), float(gl.viewport[1]),
+    const float left = std::floor(raster.x + nudge - f.xorig * scale);
+    const float bottom = std::floor(raster.y + nudge - f.yorig * scale);
+    useProgram(webGl.textProgram);
+    if (!webGl.rasterSent) {
+        emscripten_glUniform4f(locations[viewport], float(gl.viewport[0]), float(gl.viewport[1]),
                                float(gl.viewport[2]), float(gl.viewport[3]));
-        emscripten_glUniform1f(depthAt, raster.z * 2 - 1);
-        emscripten_glUniform4fv(colorAt, 1, raster.color);
-        emscripten_glUniform1f(zoomAt, float(zoom));
-        raster.unsent = false;
+        emscripten_glUniform1f(locations[depth], raster.z * 2 - 1);
+        emscripten_glUniform4fv(locations[color], 1, raster.color);
+        emscripten_glUniform1f(locations[zoom], float(scale));
+        webGl.rasterSent = true;
     }
-    emscripten_glUniform2f(originAt, left, bottom);
-    bindAttribute(0, 2, {quads, 0, 16});
-    bindAttribute(1, 2, {quads, 8, 16});
+    emscripten_glUniform2f(locations[origin], left, bottom);
+    bindAttribute(0, 2, {webGl.glyphQuads, 0, 16});
+    bindAttribute(1, 2, {webGl.glyphQuads, 8, 16});
     emscripten_glDrawArrays(GL_TRIANGLES, g * cornersPerGlyph, cornersPerGlyph);
-    raster.x += font.glyphs[g][0] * zoom;
+    raster.x += f.glyphs[g][0] * scale;
 }
 
 }  // extern "C"
