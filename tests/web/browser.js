@@ -1,10 +1,11 @@
-// Serves the built site on localhost and opens it in Debian's headless Chromium; shared by
-// the browser test and the benchmark.
+// Serves the built site on localhost and opens it in Debian's headless Chromium or its
+// Firefox ESR; shared by the browser tests and the benchmark.
 'use strict';
 const fs = require('fs');
 const http = require('http');
 const os = require('os');
 const path = require('path');
+const readline = require('readline');
 const puppeteer = require('puppeteer-core');
 
 const types = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
@@ -43,7 +44,7 @@ const playersBackground = ['--disable-background-timer-throttling', '--disable-r
                            '--disable-backgrounding-occluded-windows'];
 
 // A fresh profile each time, so nothing of an earlier run is reused.
-async function launchOnce() {
+async function launchChromium() {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'tanks-chromium-'));
   const browser = await puppeteer.launch({
     executablePath: '/usr/bin/chromium', args: [...flags, `--user-data-dir=${profile}`],
@@ -53,22 +54,81 @@ async function launchOnce() {
   return browser;
 }
 
+// Added to puppeteer's own: what else would reach the network, or show a first-run page,
+// in Debian's Firefox ESR. Release builds ignore another remote settings server unless
+// MOZ_DISABLE_NONLOCAL_CONNECTIONS is set, which is also what refuses any connection
+// beyond this machine; with both, Firefox looks up no name but the page's.
+const firefoxPrefs = {
+  'services.settings.server': 'data:,#remote-settings-dummy/v1',
+  'toolkit.telemetry.enabled': false, 'toolkit.telemetry.unified': false,
+  'toolkit.telemetry.archive.enabled': false, 'toolkit.telemetry.server': '',
+  'datareporting.usage.uploadEnabled': false,
+  'app.update.auto': false, 'extensions.systemAddon.update.enabled': false,
+  'extensions.blocklist.enabled': false,
+  'app.normandy.enabled': false, 'app.shield.optoutstudies.enabled': false,
+  'messaging-system.rsexperimentloader.enabled': false,
+  'browser.safebrowsing.provider.google4.updateURL': '',
+  'browser.safebrowsing.provider.google.updateURL': '',
+  'browser.safebrowsing.provider.mozilla.updateURL': '',
+  'network.captive-portal-service.enabled': false, 'network.connectivity-service.enabled': false,
+  'dom.push.connection.enabled': false, 'network.trr.mode': 5,
+  'network.dns.disablePrefetch': true, 'network.prefetch-next': false, 'network.predictor.enabled': false,
+  'browser.region.network.url': '', 'browser.region.update.enabled': false,
+  'browser.aboutwelcome.enabled': false, 'browser.ml.enable': false,
+  'browser.translations.enable': false, 'browser.backup.enabled': false,
+};
+
+// Headed: headless Firefox offers no WebGL at all, so it draws in a window on the X display
+// the tests run on (Mesa's llvmpipe). puppeteer speaks WebDriver BiDi to it.
+async function launchFirefox() {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'tanks-firefox-'));
+  const browser = await puppeteer.launch({
+    browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: false,
+    userDataDir: profile, extraPrefsFirefox: firefoxPrefs, args: ['--width=1000', '--height=1000'],
+    env: {...process.env, MOZ_DISABLE_NONLOCAL_CONNECTIONS: '1'}, timeout: 30000, protocolTimeout: 60000,
+  }).catch(error => {
+    fs.rmSync(profile, {recursive: true, force: true});
+    throw error;
+  });
+  browser.process().once('exit', () => fs.rmSync(profile, {recursive: true, force: true}));
+  firefoxOutput.set(browser, readline.createInterface({input: browser.process().stderr}));
+  return browser;
+}
+
+const launchers = {chromium: launchChromium, firefox: launchFirefox};
+
 // Only the start of the browser itself is tried again, never anything the game does.
-async function launch() {
+async function launch(name = 'chromium') {
+  // Without a display Firefox exits at once; said plainly rather than as a failed start.
+  if (name === 'firefox' && !process.env.DISPLAY)
+    throw new Error('Firefox draws WebGL only in a window: set DISPLAY to an X display ' +
+                    '(scripts/web test starts a private Xvfb)');
   for (let attempt = 1;; ++attempt) {
     try {
-      return await launchOnce();
+      return await launchers[name]();
     } catch (error) {
       if (attempt === 3)
         throw error;
-      console.log(`Chromium did not start (${error.message}); starting it again`);
+      console.log(`${name} did not start (${error.message}); starting it again`);
     }
   }
 }
 
+// Firefox's standard error, by browser: the one place it reports the page's warnings, its
+// WebGL ones among them, which WebDriver BiDi does not pass on.
+const firefoxOutput = new WeakMap();
+
+// Of what Firefox writes there, the page's own (http://127.0.0.1:port/) and what has no
+// source at all, as a document's WebGL warnings have; Firefox's own scripts name theirs.
+const aboutThePage = /^JavaScript (error|warning): (http:\/\/127\.0\.0\.1:\d+\/[^,]*)?, line \d+: /;
+
 // Everything the page reports that a player's console would show.
 function watchConsole(page) {
   const reports = [];
+  firefoxOutput.get(page.browser())?.on('line', line => {
+    if (aboutThePage.test(line))
+      reports.push(`Firefox: ${line}`);
+  });
   page.on('console', m => reports.push(`console ${m.type()}: ${m.text()}`));
   page.on('pageerror', e => reports.push(`page error: ${e.message}`));
   page.on('requestfailed', r => reports.push(`request failed: ${r.url()}`));
@@ -121,10 +181,12 @@ async function shot(page) {
   return png;
 }
 
-// Share of differing pixels between two PNGs of the same size, decoded in the page; in
-// the region {x, y, width, height} alone if one is given.
-async function differ(page, a, b, region) {
-  return page.evaluate(async (a, b, r) => {
+// In the region {x, y, width, height}, or the whole picture if none is given: the share of
+// pixels that differ from the other picture by more than `tolerance` in a channel, and the
+// shares of dark and of light pixels. Decoded in the page given: a blank one, or the
+// game's own.
+async function measure(lab, png, other, region, tolerance = 48) {
+  return lab.evaluate(async (a, b, r, tolerance) => {
     const pixels = async base64 => {
       const bitmap = await createImageBitmap(await (await fetch(`data:image/png;base64,${base64}`)).blob());
       const context = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
@@ -132,12 +194,23 @@ async function differ(page, a, b, region) {
       const {x, y, width, height} = r || {x: 0, y: 0, width: bitmap.width, height: bitmap.height};
       return context.getImageData(x, y, width, height).data;
     };
-    const [p, q] = [await pixels(a), await pixels(b)];
-    let n = 0;
-    for (let k = 0; k < p.length; k += 4)
-      n += p[k] !== q[k] || p[k + 1] !== q[k + 1] || p[k + 2] !== q[k + 2];
-    return n / (p.length / 4);
-  }, a.toString('base64'), b.toString('base64'), region || null);
+    const p = await pixels(a);
+    const q = b ? await pixels(b) : p;
+    let differ = 0, dark = 0, light = 0;
+    for (let k = 0; k < p.length; k += 4) {
+      const channels = [p[k], p[k + 1], p[k + 2]];
+      if (Math.max(...channels) < 60) dark++;
+      if (Math.min(...channels) > 230) light++;
+      if (channels.some((c, i) => Math.abs(c - q[k + i]) > tolerance)) differ++;
+    }
+    const n = p.length / 4;
+    return {differ: differ / n, dark: dark / n, light: light / n};
+  }, png.toString('base64'), other ? other.toString('base64') : null, region || null, tolerance);
+}
+
+// The share of pixels that differ at all between two PNGs of the same size.
+async function differ(page, a, b, region) {
+  return (await measure(page, a, b, region, 0)).differ;
 }
 
 // Visible in the viewport, and on top where it takes clicks or taps.
@@ -171,9 +244,12 @@ async function until(what, condition) {
 }
 
 // Serves the site, opens a browser, runs the test and closes both, however it ends.
-async function runBrowserTest(test) {
+async function runBrowserTest(test, name) {
   const server = await serve(path.resolve(process.argv[2]));
-  const browser = await launch();
+  const browser = await launch(name).catch(error => {
+    server.close();
+    throw error;
+  });
   try {
     await test(browser, `http://127.0.0.1:${server.address().port}/`);
   } finally {
@@ -184,11 +260,12 @@ async function runBrowserTest(test) {
     throw new Error(`${failures.length} failed: ${failures.join(', ')}`);
 }
 
-function main(test) {
-  runBrowserTest(test).catch(error => {
+// The browser by name: 'chromium' (headless) or 'firefox' (in a window on DISPLAY).
+function main(test, name = 'chromium') {
+  runBrowserTest(test, name).catch(error => {
     console.error(error.message);
     process.exit(1);
   });
 }
 
-module.exports = {serve, launch, watchConsole, openGame, shot, differ, shown, check, until, main};
+module.exports = {serve, launch, watchConsole, openGame, shot, measure, differ, shown, check, until, main};
