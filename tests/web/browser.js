@@ -8,7 +8,8 @@ const path = require('path');
 const puppeteer = require('puppeteer-core');
 
 const types = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
-               '.png': 'image/png'};
+               '.png': 'image/png', '.json': 'application/json',
+               '.webmanifest': 'application/manifest+json'};
 
 // A plain static server: no special headers, as any host would serve the site.
 function serve(site) {
@@ -130,11 +131,11 @@ function check(what, ok, detail) {
 }
 
 // Serves the site, opens a browser, runs the test and closes both, however it ends.
-async function runBrowserTest(test) {
-  const server = await serve(path.resolve(process.argv[2]));
+async function runBrowserTest(test, site) {
+  const server = await serve(path.resolve(site));
   const browser = await launch();
   try {
-    await test(browser, `http://127.0.0.1:${server.address().port}/`);
+    await test(browser, `http://127.0.0.1:${server.address().port}/`, server);
   } finally {
     await browser.close();
     server.close();
@@ -143,11 +144,12 @@ async function runBrowserTest(test) {
     throw new Error(`${failures.length} failed: ${failures.join(', ')}`);
 }
 
-function main(test) {
-  runBrowserTest(test).catch(error => {
+// The site is the command line's first argument unless the test has one of its own.
+function main(test, site = process.argv[2]) {
+  runBrowserTest(test, site).catch(error => {
     console.error(error.message);
     process.exit(1);
   });
 }
 
-module.exports = {serve, launch, openGame, shot, check, main};
+module.exports = {serve, launch, openGame, untilFirstFrame, shot, check, main};
