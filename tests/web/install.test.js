@@ -63,7 +63,8 @@ async function installs(page) {
 async function playsOffline(page, server) {
   const names = await cacheNames(page);
   const paths = names.length === 1 ? await cachedPaths(page, names[0]) : [];
-  const wanted = ['/', ...fs.readdirSync(site).filter(name => name !== 'service-worker.js').map(name => `/${name}`)].sort();
+  const files = fs.readdirSync(site).filter(name => name !== 'service-worker.js');
+  const wanted = ['/', ...files.map(name => `/${name}`)].sort();
   check('one cache holds the whole site', paths.join() === wanted.join(), `${names}: ${paths.join(' ')}`);
 
   await reload(page, server);
@@ -103,15 +104,18 @@ async function updates(page, server) {
   edit('index.html', '<title>tanks</title>', '<title>tanks, rebuilt</title>');
   edit('service-worker.js', /const cacheName = '[^']*'/, "const cacheName = 'tanks-rebuilt'");
 
+  // The browser looks for the new build during this visit, or already after the last one.
   await reload(page, server);
-  check('the visit that finds the new build plays the old one', (await title(page)) === 'tanks',
-        await title(page));
+  const found = await title(page);
   await until('the new build is installed', async () => (await cacheNames(page)).join() === 'tanks-rebuilt');
+  const ticks = await page.evaluate(() => Module._ticksSoFar());
+  await until('the page that found it plays on', async () =>
+    (await page.evaluate(() => Module._ticksSoFar())) > ticks + 2);
   const next = await reload(page, server);
   const names = await cacheNames(page);
   check('the next visit plays the new build from its cache, the old cache deleted',
         (await title(page)) === 'tanks, rebuilt' && next.fromWorker && names.join() === 'tanks-rebuilt',
-        `"${await title(page)}", caches ${names.join(' ')} (before: ${old})`);
+        `"${found}", then "${await title(page)}"; caches ${names.join(' ')} (before: ${old})`);
 }
 
 main(async (browser, url, server) => {
