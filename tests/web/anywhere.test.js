@@ -2,7 +2,7 @@
 // game pad play, keys never stick, a hidden page pauses, the page never scrolls.
 // Usage: node anywhere.test.js build-web/site
 'use strict';
-const {openGame, shot, check, main} = require('./browser');
+const {openGame, shot, differ, shown, check, until, main} = require('./browser');
 
 const phone = {width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true};
 const desktop = {width: 1000, height: 800, deviceScaleFactor: 1};
@@ -15,42 +15,6 @@ const rect = (page, selector) => page.$eval(selector, e => {
   return {x: r.left, y: r.top, width: r.width, height: r.height, right: r.right, bottom: r.bottom};
 });
 const centre = r => ({x: r.x + r.width / 2, y: r.y + r.height / 2});
-// Visible in the viewport, and on top where it takes clicks or taps.
-const shown = (page, selector) => page.$eval(selector, e => {
-  const r = e.getBoundingClientRect();
-  const inView = r.width > 0 && r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight;
-  const top = document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2);
-  const clickThrough = getComputedStyle(e).pointerEvents === 'none';
-  return e.checkVisibility() && inView && (clickThrough || top === e || e.contains(top));
-});
-
-// Waits for what the game does on its own timers, never for a fixed time.
-async function until(what, condition) {
-  for (const deadline = Date.now() + 10000; Date.now() < deadline;) {
-    if (await condition())
-      return true;
-    await new Promise(resolve => setTimeout(resolve, 20));
-  }
-  check(what, false, 'not within 10 s');
-  return false;
-}
-
-// Share of differing pixels between two PNGs of the same size, decoded in the page.
-async function differ(page, a, b) {
-  return page.evaluate(async (a, b) => {
-    const pixels = async base64 => {
-      const bitmap = await createImageBitmap(await (await fetch(`data:image/png;base64,${base64}`)).blob());
-      const context = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
-      context.drawImage(bitmap, 0, 0);
-      return context.getImageData(0, 0, bitmap.width, bitmap.height).data;
-    };
-    const [p, q] = [await pixels(a), await pixels(b)];
-    let n = 0;
-    for (let k = 0; k < p.length; k += 4)
-      n += p[k] !== q[k] || p[k + 1] !== q[k + 1] || p[k + 2] !== q[k + 2];
-    return n / (p.length / 4);
-  }, a.toString('base64'), b.toString('base64'));
-}
 
 async function fitsEveryScreen(browser, url) {
   const screens = [

@@ -9,7 +9,8 @@ const readline = require('readline');
 const puppeteer = require('puppeteer-core');
 
 const types = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
-               '.png': 'image/png'};
+               '.png': 'image/png', '.json': 'application/json',
+               '.webmanifest': 'application/manifest+json'};
 
 // A plain static server: no special headers, as any host would serve the site.
 function serve(site) {
@@ -233,25 +234,25 @@ function check(what, ok, detail) {
 }
 
 // Waits for what the game does on its own timers, never for a fixed time.
-async function until(what, condition) {
-  for (const deadline = Date.now() + 10000; Date.now() < deadline;) {
+async function until(what, condition, seconds = 10) {
+  for (const deadline = Date.now() + seconds * 1000; Date.now() < deadline;) {
     if (await condition())
       return true;
     await new Promise(resolve => setTimeout(resolve, 20));
   }
-  check(what, false, 'not within 10 s');
+  check(what, false, `not within ${seconds} s`);
   return false;
 }
 
 // Serves the site, opens a browser, runs the test and closes both, however it ends.
-async function runBrowserTest(test, name) {
-  const server = await serve(path.resolve(process.argv[2]));
+async function runBrowserTest(test, name, site) {
+  const server = await serve(path.resolve(site));
   const browser = await launch(name).catch(error => {
     server.close();
     throw error;
   });
   try {
-    await test(browser, `http://127.0.0.1:${server.address().port}/`);
+    await test(browser, `http://127.0.0.1:${server.address().port}/`, server);
   } finally {
     await browser.close();
     server.close();
@@ -260,12 +261,14 @@ async function runBrowserTest(test, name) {
     throw new Error(`${failures.length} failed: ${failures.join(', ')}`);
 }
 
-// The browser by name: 'chromium' (headless) or 'firefox' (in a window on DISPLAY).
-function main(test, name = 'chromium') {
-  runBrowserTest(test, name).catch(error => {
+// The browser by name: 'chromium' (headless) or 'firefox' (in a window on DISPLAY); the
+// site is the command line's first argument unless the test has one of its own.
+function main(test, {browser = 'chromium', site = process.argv[2]} = {}) {
+  runBrowserTest(test, browser, site).catch(error => {
     console.error(error.message);
     process.exit(1);
   });
 }
 
-module.exports = {serve, launch, watchConsole, openGame, shot, measure, differ, shown, check, until, main};
+module.exports = {serve, launch, watchConsole, openGame, untilFirstFrame, shot, measure, differ, shown, check, until,
+                  main};

@@ -48,4 +48,4 @@ main(async (browser, url) => {
         `${Math.round(firstFrameMs)} ms after the request; canvas ${field}`);
   await play(page);
   check('the console stays clean', reports.length === 0, reports.join('; ') || 'nothing reported');
-}, 'firefox');
+}, {browser: 'firefox'});
