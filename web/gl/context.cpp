@@ -2,7 +2,6 @@
 #include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
 
-#include <cstdio>
 #include <cstring>
 
 #include "web/gl/arrays.h"
@@ -69,8 +68,7 @@ WebGlStart startWebGl(const char* canvas)
         emscripten_webgl_create_context(canvas, &attributes);
     if (context <= 0 ||
         emscripten_webgl_make_context_current(context) != EMSCRIPTEN_RESULT_SUCCESS) {
-        std::fprintf(stderr, "GL layer: the browser gives no WebGL %d context\n",
-                     attributes.majorVersion);
+        report("the browser gives no WebGL %d context", attributes.majorVersion);
         return WebGlStart::noWebGl;
     }
     return makeContextObjects();

@@ -1,9 +1,9 @@
 #include "web/gl/program.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 
+#include "web/gl/refuse.h"
 #include "web/gl/webgl_record.h"
 
 namespace {
@@ -20,8 +20,8 @@ GLuint compile(GLenum type, const char* source)
     if (compiled)
         return shader;
     emscripten_glGetShaderInfoLog(shader, sizeof infoLog, nullptr, infoLog);
-    std::fprintf(stderr, "GL layer: a %s shader did not compile: %s\n",
-                 type == GL_VERTEX_SHADER ? "vertex" : "fragment", infoLog);
+    report("a %s shader did not compile: %s", type == GL_VERTEX_SHADER ? "vertex" : "fragment",
+           infoLog);
     return 0;
 }
 
@@ -45,7 +45,7 @@ WebGlStart linkProgram(const char* vertexSource, const char* fragmentSource,
     if (linked)
         return WebGlStart::started;
     emscripten_glGetProgramInfoLog(program, sizeof infoLog, nullptr, infoLog);
-    std::fprintf(stderr, "GL layer: a program did not link: %s\n", infoLog);
+    report("a program did not link: %s", infoLog);
     return WebGlStart::programNotLinked;
 }
 

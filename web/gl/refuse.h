@@ -9,6 +9,10 @@
 // that has set a handler of its own; the caller then leaves its call without an effect.
 [[gnu::format(printf, 2, 3)]] void refuse(const char* call, const char* limit, ...);
 
+// Prints "GL layer: " and the message on the console, and goes on: for what the browser
+// refused the layer, such as a shader's compile log.
+[[gnu::format(printf, 1, 2)]] void report(const char* what, ...);
+
 // For tests, which cannot watch a program abort under node: the handler gets the message
 // instead and refuse() returns. nullptr puts the abort back.
 using RefusalHandler = void (*)(const char* message);
