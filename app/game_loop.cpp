@@ -12,6 +12,7 @@ void simulationTick()
     {
         std::lock_guard<std::mutex> lock(gameMutex);
         advanceWorld(gameState);
+        takeEvents(gameState.events);  // nothing plays them yet
     }
     glutPostRedisplay();
     // The game's pace: speeds are per tick. Never sleep holding the lock.

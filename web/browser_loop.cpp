@@ -74,6 +74,7 @@ EM_BOOL onVisibilityChange(int /*eventType*/, const EmscriptenVisibilityChangeEv
 void runTick()
 {
     advanceWorld(gameState);
+    takeEvents(gameState.events);  // nothing plays them yet
     ++ticksRun;
     drawFrame();
     scheduleTick();
