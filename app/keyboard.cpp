@@ -7,6 +7,7 @@
 #include "app/game_loop.h"
 #include "game/controls.h"
 #include "render/scene.h"
+#include "sound/event_sounds.h"
 
 void onKeyDown(unsigned char key, int /*x*/, int /*y*/)
 {
@@ -17,7 +18,10 @@ void onKeyDown(unsigned char key, int /*x*/, int /*y*/)
     const bool paused = gameState.paused;
     if (effect == keyQuit)
         std::exit(0);  // still holding the lock, so the commander stays out while the process ends
+    // A shot is heard at once, even while paused, not at the next tick.
+    const GameEvents events = takeEvents(gameState.events);
     gameMutex.unlock();
+    playEvents(events);
 
     switch (effect) {
     case keyApplyLighting: applyLighting(lightingOn); break;

@@ -19,6 +19,9 @@ bool baseHit(const GameState& g, float x, float y)
 
 void destroyBase(GameState& g)
 {
+    // A shell may strike the ruin again; it falls only once.
+    if (!g.baseDestroyed)
+        recordEvent(g.events, eventBaseDestroyed);
     g.baseDestroyed = 1;
     g.gameOver = 1;
 }
@@ -37,11 +40,13 @@ void resolveOnePlayerShell(GameState& g, int s)
             --g.enemiesOnField;
             e.alive = 0;
             own.active[s] = 0;
+            recordEvent(g.events, eventEnemyDestroyed);
         }
         for (int j = 0; j < shellsPerTank; ++j) {
             if (e.shells.active[j] && shellsMeet(x, y, e.shells.pos[j][0], e.shells.pos[j][1])) {
                 e.shells.active[j] = 0;
                 own.active[s] = 0;
+                recordEvent(g.events, eventShellsMeet);
             }
         }
     }
@@ -113,6 +118,7 @@ void resolveEnemyShellHits(GameState& g)
             if (!g.playerDead && shellHitsTarget(x, y, g.player.x, g.player.y)) {
                 g.playerDead = 1;
                 e.shells.active[j] = 0;
+                recordEvent(g.events, eventPlayerDestroyed);
             }
             if (baseHit(g, x, y)) {
                 e.shells.active[j] = 0;

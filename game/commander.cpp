@@ -36,16 +36,17 @@ void releaseNextEnemy(GameState& g)
     ++g.enemiesOnField;
     e.alive = 1;
     g.enemiesReleased = int8_t(n + 1);
+    recordEvent(g.events, eventEnemyEnters);
 }
 
-void giveOrder(EnemyTank& e, uint32_t draw)
+void giveOrder(GameState& g, EnemyTank& e, uint32_t draw)
 {
     static constexpr int32_t turns[] = {moveUp, moveLeft, moveDown, moveRight};
     const uint32_t r = draw % 8;
     if (r < 4)
         turnTank(e, turns[r]);
-    else if (r >= 5)
-        launchShell(e);
+    else if (r >= 5 && launchShell(e))
+        recordEvent(g.events, eventEnemyShot);
     // 4: carry on
 }
 
@@ -64,7 +65,7 @@ void commanderCycle(GameState& g, uint32_t (*nextDraw)())
     releaseNextEnemy(g);
     for (EnemyTank& e : g.enemies)
         if (e.alive)
-            giveOrder(e, nextDraw());
+            giveOrder(g, e, nextDraw());
 }
 
 void enemyCommander()

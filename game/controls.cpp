@@ -31,7 +31,10 @@ KeyEffect pressKey(GameState& g, unsigned char key)
         return keyNoEffect;
     }
     switch (key) {
-    case 'j': launchShell(g.player); return keyNoEffect;
+    case 'j':
+        if (launchShell(g.player))
+            recordEvent(g.events, eventPlayerShot);
+        return keyNoEffect;
     case 'l': g.lightingOn = toggled(g.lightingOn); return keyApplyLighting;
     case 'p': g.filledPolygons = toggled(g.filledPolygons); return keyApplyPolygonMode;
     case 'n': resetGame(g); return keyNoEffect;

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <mutex>
 
+#include "game/events.h"
+
 constexpr int fieldHalfWidth = 13;  // the field runs from -13 to +13 world units on both axes
 constexpr double cellSize = 0.5;    // world units per brick cell
 constexpr int gridCells = 52;       // brick cells per side
@@ -71,8 +73,9 @@ struct GameState {
     BrickGrid bricks;
 
     // game
-    uint8_t gameOver;  // shown by the overlay; the world keeps running
-    uint8_t paused;    // the tick is off GLUT's idle callback
+    uint8_t gameOver;   // shown by the overlay; the world keeps running
+    uint8_t paused;     // the tick is off GLUT's idle callback
+    GameEvents events;  // since the shell last took them
 
     // view
     float cameraPitch;                  // degrees about x

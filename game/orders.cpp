@@ -28,12 +28,12 @@ int32_t headingOf(int32_t moveDir)
 
 }  // namespace
 
-void launchShell(Tank& t)
+bool launchShell(Tank& t)
 {
     Shells& s = t.shells;
     int k = !s.active[0] ? 0 : !s.active[1] ? 1 : -1;
     if (k < 0)
-        return;
+        return false;
     int ux, uy;
     headingDirection(t.heading, ux, uy);
     s.heading[k] = t.heading;
@@ -42,6 +42,7 @@ void launchShell(Tank& t)
     s.pos[k][0] = shellStart(t.x, s.vel[k][0]);
     s.pos[k][1] = shellStart(t.y, s.vel[k][1]);
     s.active[k] = 1;  // last: a shell counts as flying once this is set
+    return true;
 }
 
 void turnTank(Tank& t, int32_t moveDir)

@@ -54,6 +54,12 @@ void stepPlayer(GameState& g)
     }
 }
 
+void stepShellOf(GameState& g, Tank& t, int k)
+{
+    if (stepShell(g.bricks, t.shells, k))
+        recordEvent(g.events, eventBrickCut);
+}
+
 void stepEnemy(GameState& g, int k)
 {
     EnemyTank& e = g.enemies[k];
@@ -94,17 +100,17 @@ bool nextTankPosition(const BrickGrid& bricks, const Tank& t, float& x, float& y
     return sign > 0 ? before <= edgeLane : before >= -edgeLane;
 }
 
-void stepShell(BrickGrid& bricks, Shells& shells, int k)
+bool stepShell(BrickGrid& bricks, Shells& shells, int k)
 {
     if (!shells.active[k])
-        return;
+        return false;
     float& x = shells.pos[k][0];
     float& y = shells.pos[k][1];
     const float dx = shells.vel[k][0];
     const float dy = shells.vel[k][1];
     if (!insideRange(x) || !insideRange(y)) {
         shells.active[k] = 0;
-        return;
+        return false;
     }
     // The direction of flight comes from the velocity, not the heading.
     const bool vertical = dx == 0;
@@ -114,23 +120,24 @@ void stepShell(BrickGrid& bricks, Shells& shells, int k)
         for (int d = spanFrom; d <= spanTo; ++d)
             clearBrick(bricks, cells.i(d), cells.j(d));
         shells.active[k] = 0;
-        return;
+        return true;
     }
     x = float(double(x) + dx);
     y = float(double(y) + dy);
+    return false;
 }
 
 void advanceWorld(GameState& g)
 {
     stepPlayer(g);
-    stepShell(g.bricks, g.player.shells, 0);
-    stepShell(g.bricks, g.player.shells, 1);
+    stepShellOf(g, g.player, 0);
+    stepShellOf(g, g.player, 1);
     resolvePlayerShellHits(g);
     for (int k = 0; k < enemySlots; ++k) {
         if (g.enemies[k].alive)
             stepEnemy(g, k);
-        stepShell(g.bricks, g.enemies[k].shells, 0);
-        stepShell(g.bricks, g.enemies[k].shells, 1);
+        stepShellOf(g, g.enemies[k], 0);
+        stepShellOf(g, g.enemies[k], 1);
     }
     resolveEnemyShellHits(g);
 }

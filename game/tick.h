@@ -16,8 +16,8 @@ int cellIndex(float c, double offset);
 bool nextTankPosition(const BrickGrid& bricks, const Tank& t, float& x, float& y);
 
 // Moves shell k one step, or ends it out of range or on a brick, clearing a
-// strip of four cells across its line.
-void stepShell(BrickGrid& bricks, Shells& shells, int k);
+// strip of four cells across its line. True when it cut bricks.
+bool stepShell(BrickGrid& bricks, Shells& shells, int k);
 
 // Everything a tick does to the game, in its order; the caller paces and redraws.
 void advanceWorld(GameState& g);

@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <random>
@@ -422,4 +425,124 @@ TEST_F(Play, RandomKeysAndDragsLeaveItClean)
     movePointer(display, frame.x + 400, frame.y + 400);
     tapKey(display, "q");
     expectCleanExit();
+}
+
+// Sound: OpenAL Soft is steered by its environment. These machines have no sound device, so
+// the plain Play tests above already play without one.
+class PlayWithSoundTo : public Play {
+protected:
+    void fireAndQuit()
+    {
+        tapTimes("j", 10);
+        settled();
+        const std::string saidWhilePlaying = readStderr(game);
+        tapKey(display, "q");
+        expectCleanExit();
+        EXPECT_EQ(saidWhilePlaying.find("AL lib"), std::string::npos) << saidWhilePlaying;
+    }
+};
+
+class PlayWithNullSound : public PlayWithSoundTo {
+protected:
+    PlayWithNullSound() { gameEnvironment.push_back("ALSOFT_DRIVERS=null"); }
+};
+
+// No output of OpenAL's matches, so no device opens: as on a machine without sound.
+class PlayWithoutASoundDevice : public PlayWithSoundTo {
+protected:
+    PlayWithoutASoundDevice() { gameEnvironment.push_back("ALSOFT_DRIVERS=none-here"); }
+};
+
+TEST_F(PlayWithNullSound, FiresAndQuitsCleanly)
+{
+    fireAndQuit();
+}
+
+TEST_F(PlayWithoutASoundDevice, FiresAndQuitsCleanly)
+{
+    fireAndQuit();
+}
+
+// OpenAL Soft's wave writer records what a player would hear, as 32-bit float stereo at
+// 44.1 kHz, in real time.
+class PlayRecordingSound : public Play {
+protected:
+    std::string recording = ::testing::TempDir() + "tanks-sound-" + std::to_string(getpid());
+
+    PlayRecordingSound()
+    {
+        const std::string config = recording + ".conf";
+        recording += ".wav";
+        std::remove(recording.c_str());
+        std::FILE* f = std::fopen(config.c_str(), "w");
+        std::fprintf(f, "[general]\ndrivers = wave\n[wave]\nfile = %s\n", recording.c_str());
+        std::fclose(f);
+        gameEnvironment.push_back("ALSOFT_CONF=" + config);
+    }
+
+    long recordedBytes() const
+    {
+        std::FILE* f = std::fopen(recording.c_str(), "rb");
+        if (!f)
+            return 0;
+        std::fseek(f, 0, SEEK_END);
+        const long n = std::ftell(f);
+        std::fclose(f);
+        return n;
+    }
+
+    // The left channel, from the first sample at or after byte `from` of the file.
+    std::vector<float> samplesFrom(long from) const
+    {
+        std::vector<float> left;
+        std::FILE* f = std::fopen(recording.c_str(), "rb");
+        if (!f)
+            return left;
+        std::fseek(f, from - from % 8, SEEK_SET);
+        float frame[2];
+        while (std::fread(frame, sizeof frame, 1, f) == 1)
+            left.push_back(frame[0]);
+        std::fclose(f);
+        return left;
+    }
+};
+
+// 10 ms stretches that sound like the player's shot: loud enough, and a tone between
+// 550 and 1100 Hz by its zero crossings. The enemies' sounds lie lower, noises higher.
+int shotLikeStretches(const std::vector<float>& s, size_t from, size_t to)
+{
+    constexpr size_t stretch = 441;
+    int found = 0;
+    for (size_t at = from; at + stretch <= to; at += stretch) {
+        double energy = 0;
+        int crossings = 0;
+        for (size_t k = at + 1; k < at + stretch; ++k) {
+            energy += double(s[k]) * s[k];
+            crossings += s[k - 1] < 0 && s[k] >= 0;
+        }
+        const bool loud = std::sqrt(energy / stretch) > 0.03;
+        found += loud && crossings * 100 >= 550 && crossings * 100 <= 1100;
+    }
+    return found;
+}
+
+TEST_F(PlayRecordingSound, ThePlayersShotIsHeardAfterJ)
+{
+    tapKey(display, "slash");  // paused: no tick, so nothing hits anything
+    settled();
+    pauseBriefly(300);  // what the pause key let out has played
+    const long before = recordedBytes();
+    ASSERT_GT(before, 44) << "nothing recorded at " << recording;
+    tapKey(display, "j");
+    settled();
+    pauseBriefly(400);  // the writer keeps real time
+    tapKey(display, "q");
+    expectCleanExit();
+    const std::vector<float> all = samplesFrom(0);
+    const size_t mark = size_t(before / 8);
+    ASSERT_GT(all.size(), mark + 4410);
+    EXPECT_EQ(shotLikeStretches(all, 0, mark), 0) << "a shot before the key";
+    EXPECT_GE(shotLikeStretches(all, mark, all.size()), 4) << "no shot after the key";
+    std::remove(recording.c_str());
+    std::remove((recording.substr(0, recording.size() - 4) + ".conf").c_str());
 }

@@ -6,6 +6,7 @@
 
 #include "game/controls.h"
 #include "render/scene.h"
+#include "sound/event_sounds.h"
 #include "web/browser_loop.h"
 
 namespace {
@@ -142,6 +143,7 @@ void pressGameKey(unsigned char key)
     case keyQuit: stopLoops(); break;
     default: break;
     }
+    playEvents(takeEvents(gameState.events));  // a shot is heard at once, even while paused
 }
 
 void releaseGameKey(unsigned char key)

@@ -10,6 +10,7 @@
 #include "game/commander.h"
 #include "game/tick.h"
 #include "render/scene.h"
+#include "sound/event_sounds.h"
 #include "web/browser_input.h"
 #include "web/gamepad.h"
 #include "web/touch_controls.h"
@@ -74,6 +75,7 @@ EM_BOOL onVisibilityChange(int /*eventType*/, const EmscriptenVisibilityChangeEv
 void runTick()
 {
     advanceWorld(gameState);
+    playEvents(takeEvents(gameState.events));
     ++ticksRun;
     drawFrame();
     scheduleTick();

@@ -45,10 +45,10 @@ const playersBackground = ['--disable-background-timer-throttling', '--disable-r
                            '--disable-backgrounding-occluded-windows'];
 
 // A fresh profile each time, so nothing of an earlier run is reused.
-async function launchChromium() {
+async function launchChromium(extraArgs = []) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'tanks-chromium-'));
   const browser = await puppeteer.launch({
-    executablePath: '/usr/bin/chromium', args: [...flags, `--user-data-dir=${profile}`],
+    executablePath: '/usr/bin/chromium', args: [...flags, ...extraArgs, `--user-data-dir=${profile}`],
     ignoreDefaultArgs: playersBackground, headless: true, timeout: 30000, protocolTimeout: 60000,
   });
   browser.process().once('exit', () => fs.rmSync(profile, {recursive: true, force: true}));
@@ -99,14 +99,15 @@ async function launchFirefox() {
 const launchers = {chromium: launchChromium, firefox: launchFirefox};
 
 // Only the start of the browser itself is tried again, never anything the game does.
-async function launch(name = 'chromium') {
+// extraArgs go to Chromium's command line.
+async function launch(name = 'chromium', extraArgs = []) {
   // Without a display Firefox exits at once; said plainly rather than as a failed start.
   if (name === 'firefox' && !process.env.DISPLAY)
     throw new Error('Firefox draws WebGL only in a window: set DISPLAY to an X display ' +
                     '(scripts/web test starts a private Xvfb)');
   for (let attempt = 1;; ++attempt) {
     try {
-      return await launchers[name]();
+      return await launchers[name](extraArgs);
     } catch (error) {
       if (attempt === 3)
         throw error;
@@ -245,9 +246,9 @@ async function until(what, condition, seconds = 10) {
 }
 
 // Serves the site, opens a browser, runs the test and closes both, however it ends.
-async function runBrowserTest(test, name, site) {
+async function runBrowserTest(test, name, site, args) {
   const server = await serve(path.resolve(site));
-  const browser = await launch(name).catch(error => {
+  const browser = await launch(name, args).catch(error => {
     server.close();
     throw error;
   });
@@ -262,9 +263,10 @@ async function runBrowserTest(test, name, site) {
 }
 
 // The browser by name: 'chromium' (headless) or 'firefox' (in a window on DISPLAY); the
-// site is the command line's first argument unless the test has one of its own.
-function main(test, {browser = 'chromium', site = process.argv[2]} = {}) {
-  runBrowserTest(test, browser, site).catch(error => {
+// site is the command line's first argument unless the test has one of its own; args are
+// Chromium's extra flags.
+function main(test, {browser = 'chromium', site = process.argv[2], args = []} = {}) {
+  runBrowserTest(test, browser, site, args).catch(error => {
     console.error(error.message);
     process.exit(1);
   });

@@ -1,0 +1,103 @@
+#include <AL/al.h>
+#include <AL/alc.h>
+
+#include <cstdlib>
+
+#include "sound/output.h"
+#include "sound/synth.h"
+
+namespace {
+
+constexpr int voices = 6;  // at most this many effects at once; the oldest gives way
+
+struct OpenAlOutput {
+    ALCdevice* device;
+    ALCcontext* context;
+    ALuint buffers[soundEffectCount];
+    ALuint sources[voices];
+    unsigned startedAt[voices];
+    unsigned starts;
+    bool ready;
+    bool on = true;
+};
+
+OpenAlOutput out;
+
+bool loadEffects()
+{
+    alGenBuffers(soundEffectCount, out.buffers);
+    for (int e = 0; e < soundEffectCount; ++e) {
+        const EffectSound s = effectSound(SoundEffect(e));
+        alBufferData(out.buffers[e], AL_FORMAT_MONO16, s.samples, ALsizei(s.length * 2), soundRate);
+    }
+    alGenSources(voices, out.sources);
+    return alGetError() == AL_NO_ERROR;
+}
+
+int voiceToUse()
+{
+    int oldest = 0;
+    for (int v = 0; v < voices; ++v) {
+        ALint state = AL_STOPPED;
+        alGetSourcei(out.sources[v], AL_SOURCE_STATE, &state);
+        if (state != AL_PLAYING)
+            return v;
+        if (out.startedAt[v] - out.startedAt[oldest] > 0x80000000u)
+            oldest = v;
+    }
+    return oldest;
+}
+
+void closeDevice()
+{
+    alcMakeContextCurrent(nullptr);
+    if (out.context)
+        alcDestroyContext(out.context);
+    alcCloseDevice(out.device);
+    out.context = nullptr;
+    out.device = nullptr;
+}
+
+}  // namespace
+
+bool startSound()
+{
+    renderEffects();
+    out.device = alcOpenDevice(nullptr);
+    if (!out.device)
+        return false;
+    out.context = alcCreateContext(out.device, nullptr);
+    if (!out.context || !alcMakeContextCurrent(out.context) || !loadEffects()) {
+        closeDevice();
+        return false;
+    }
+    out.ready = true;
+    // The game ends by exit(); closed before OpenAL's own clean-up, which would complain.
+    std::atexit([] {
+        out.ready = false;
+        closeDevice();
+    });
+    return true;
+}
+
+void playEffect(SoundEffect e)
+{
+    if (!out.ready || !out.on)
+        return;
+    const int v = voiceToUse();
+    const ALuint source = out.sources[v];
+    alSourceStop(source);
+    alSourcei(source, AL_BUFFER, ALint(out.buffers[e]));
+    alSourcePlay(source);
+    out.startedAt[v] = out.starts++;
+    alGetError();  // a device that went away fails quietly, and the game plays on
+}
+
+void setSoundOn(bool on)
+{
+    out.on = on;
+    if (!out.ready || on)
+        return;
+    for (ALuint source : out.sources)
+        alSourceStop(source);
+}
