@@ -7,7 +7,7 @@
 const fs = require('fs');
 const path = require('path');
 const zlib = require('zlib');
-const {serve, launch, openGame} = require('../tests/web/browser');
+const {serve, launch, openGame, untilFirstFrame} = require('../tests/web/browser');
 
 const launches = 5;
 const playSeconds = 5;
@@ -69,11 +69,9 @@ async function slowFirstFrame(page) {
   await cdp.send('Network.emulateNetworkConditions',
                  {offline: false, latency: 150, downloadThroughput: 1.6e6 / 8, uploadThroughput: 0.75e6 / 8});
   await page.reload({waitUntil: 'load'});
-  let at;
-  for (let t = 0; t < 600 && !(at = await page.evaluate(() => Module.firstFrameAt)); ++t)
-    await pause(50);
+  await untilFirstFrame(page);
   await cdp.detach();
-  return at;
+  return page.evaluate(() => Module.firstFrameAt);
 }
 
 async function main() {
@@ -92,8 +90,7 @@ async function main() {
       firstFrames.push(firstFrameMs);
       // Loaded again in the same browser, whose GPU side is now running, as a player's is.
       await page.reload({waitUntil: 'load'});
-      for (let t = 0; t < 600 && !(await page.evaluate(() => Module.firstFrameAt)); ++t)
-        await pause(50);
+      await untilFirstFrame(page);
       reloadedFirstFrames.push(await page.evaluate(() => Module.firstFrameAt));
       slowFirstFrames.push(await slowFirstFrame(page));
       await page.reload({waitUntil: 'load'});
