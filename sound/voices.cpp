@@ -8,8 +8,8 @@ int freeOrOldest(const VoiceTurns& turns, const bool (&playing)[soundVoices])
     for (int v = 0; v < soundVoices; ++v) {
         if (!playing[v])
             return v;
-        if (turns.startedAt[v] - turns.startedAt[oldest] >
-            0x80000000u)  // older, across wrap-around
+        // Older, across wrap-around.
+        if (turns.startedAt[v] - turns.startedAt[oldest] > 0x80000000u)
             oldest = v;
     }
     return oldest;
