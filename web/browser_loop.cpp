@@ -13,6 +13,7 @@
 #include "sound/event_sounds.h"
 #include "web/browser_input.h"
 #include "web/gamepad.h"
+#include "web/status_words.h"
 #include "web/touch_controls.h"
 
 namespace {
@@ -78,6 +79,7 @@ void runTick()
     playEvents(takeEvents(gameState.events));
     ++ticksRun;
     drawFrame();
+    tellStatusIfChanged();
     scheduleTick();
 }
 
@@ -88,6 +90,7 @@ void startLoops()
     commanderTimer = emscripten_set_interval(onCommanderTimer, commanderPeriodMs, nullptr);
     emscripten_set_visibilitychange_callback(nullptr, false, onVisibilityChange);
     drawFrame();
+    tellStatusIfChanged();
     // From the page's request, for the benchmark.
     EM_ASM({
         Module.firstFrameAt = performance.now();
@@ -147,6 +150,12 @@ EMSCRIPTEN_KEEPALIVE int playerMoveDir()
 EMSCRIPTEN_KEEPALIVE int gamePaused()
 {
     return gameState.paused;
+}
+
+// The page's help covers the field: the player cannot see the game, as with a hidden page.
+EMSCRIPTEN_KEEPALIVE void helpOpened()
+{
+    pauseWhileAway();
 }
 
 }  // extern "C"

@@ -1,7 +1,6 @@
 // tanks in a web browser: the native game's start-up, with the page's canvas for a window
 // and the browser's timers and events for GLUT's loop and callbacks.
 #include "render/scene.h"
-#include "sound/output.h"
 #include "web/browser_input.h"
 #include "web/browser_loop.h"
 #include "web/graphics.h"
@@ -19,9 +18,6 @@ int main()
     listenToInput(canvas);
     listenToTouch(canvas);
     listenForLostGraphics(canvas);
-    // Suspended by the browser until the player's first key, click or touch: the page
-    // resumes it then (resumeSound).
-    startSound();
     startLoops();
     return 0;  // the runtime lives on for the timers and events
 }
