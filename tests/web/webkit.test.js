@@ -55,9 +55,13 @@ async function play(page) {
     const c = document.getElementById('canvas');
     return [c.clientWidth, c.clientHeight, c.width, c.height].join(' ');
   });
-  const start = await shot(page);
-  const picture = await measure(page, start, null, regions.whole);
-  const drawn = 1 - picture.light - picture.dark;
+  // The first frame reaches the window a moment after it is drawn.
+  let picture, drawn;
+  await until('a picture in the window', async () => {
+    picture = await measure(page, await shot(page), null, regions.whole);
+    drawn = 1 - picture.light - picture.dark;
+    return drawn > 0.2;
+  });
   check('a first frame on an 800 x 800 field', field === '800 800 800 800' && drawn > 0.2 && picture.light > 0.3,
         `canvas ${field}, ${percent(drawn)} coloured, ${percent(picture.light)} light`);
   check('no audio context before the first key', (await state()).audio === '', `"${(await state()).audio}"`);
@@ -74,7 +78,11 @@ async function play(page) {
   for (let k = 0; k < 5; ++k)
     await page.press('.');
   await page.up('w');
-  const moved = (await measure(page, await shot(page), before, regions.player)).differ;
+  let moved = 0;
+  await until('the steps in the window', async () => {
+    moved = (await measure(page, await shot(page), before, regions.player)).differ;
+    return moved > 0.05;
+  });
   const stepped = (await ticks()) - pausedAt;
   check('a held "w" drives the tank, and "." steps', held.moveDir === 1 && stepped === 5 && moved > 0.05,
         `moveDir ${held.moveDir}, ${stepped} ticks, ${percent(moved)} of its region changed`);
