@@ -1,7 +1,7 @@
 // Just enough of the W3C WebDriver protocol, over HTTP with node's own fetch, to play the
 // page in Debian's WebKitGTK through its WebKitWebDriver: a page that evaluates a function
-// as puppeteer's does, so that browser.js's helpers take it, and sends keys, clicks and
-// screenshots. WebKitGTK draws WebGL only in a window, on the X display DISPLAY names.
+// as puppeteer's does, so that browser.js's helpers take it, keys and screenshots.
+// WebKitGTK draws WebGL only in a window, on the X display DISPLAY names.
 'use strict';
 const {spawn} = require('child_process');
 const net = require('net');
@@ -54,10 +54,6 @@ function pageOf(session) {
     press: key => keys({type: 'keyDown', value: key}, {type: 'keyUp', value: key}),
     down: key => keys({type: 'keyDown', value: key}),
     up: key => keys({type: 'keyUp', value: key}),
-    click: (x, y) => session('POST', '/actions', {actions: [{
-      type: 'pointer', id: 'mouse', parameters: {pointerType: 'mouse'},
-      actions: [{type: 'pointerMove', x, y}, {type: 'pointerDown', button: 0}, {type: 'pointerUp', button: 0}],
-    }]}),
     // The element's pixels as a PNG.
     async screenshot(selector) {
       const element = await session('POST', '/element', {using: 'css selector', value: selector});
