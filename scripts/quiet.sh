@@ -18,13 +18,13 @@ quietly() {
   return "$status"
 }
 
-# run_tests NAME DIR [CTEST OPTIONS...]: CTest in the build folder DIR, its output in
-# DIR/ctest.log; one line with how many passed, or the failing tests and where their
-# output is. Leaves "passed run seconds" in DIR/tests-summary for a summary table.
+# run_tests PRESET DIR [CTEST OPTIONS...]: CTest's test preset PRESET, whose build folder is
+# DIR, its output in DIR/ctest.log; one line with how many passed, or the failing tests and
+# where their output is. Leaves "passed run seconds" in DIR/tests-summary for a summary table.
 run_tests() {
   local name=$1 dir=$2 start=$SECONDS status=0 failed run
   shift 2
-  (cd "$dir" && ctest --output-on-failure "$@") >"$dir/ctest.log" 2>&1 </dev/null || status=$?
+  ctest --preset "$name" "$@" >"$dir/ctest.log" 2>&1 </dev/null || status=$?
   run=$(sed -n 's/.* tests failed out of \([0-9]*\)$/\1/p' "$dir/ctest.log" | tail -n 1)
   failed=$(sed -n 's/.*, \([0-9]*\) tests failed out of .*/\1/p' "$dir/ctest.log" | tail -n 1)
   run=${run:-0}
