@@ -5,11 +5,13 @@
 #include <chrono>
 #include <thread>
 
+#include "app/input_poll.h"
 #include "game/tick.h"
 #include "sound/event_sounds.h"
 
 void simulationTick()
 {
+    pollInput();
     GameEvents events;
     {
         std::lock_guard<std::mutex> lock(gameMutex);
