@@ -1,5 +1,6 @@
 #include "app/pad_reader.h"
 
+#define SDL_MAIN_HANDLED  // main stays the game's own; SDL only reads pads
 #include <SDL.h>
 
 #include <cmath>
@@ -73,6 +74,7 @@ bool startPadReader()
 {
     // Ctrl+C and the window's close stay as they were, not turned into SDL's quit event.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetMainReady();
     started = SDL_Init(SDL_INIT_GAMECONTROLLER) == 0;
     return started;
 }

@@ -2,6 +2,7 @@
 // reads reaches the game through the keyboard's own path. What the readings mean is pad_test's.
 #include <gtest/gtest.h>
 
+#define SDL_MAIN_HANDLED
 #include <SDL.h>
 
 #include "app/pad_reader.h"
