@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <ctime>
+#include <iterator>
 #include <random>
 #include <thread>
 
@@ -17,9 +18,8 @@ void respawnOrEnd(GameState& g)
         return;
     if (g.livesLeft > 0) {
         --g.livesLeft;
-        g.player.x = playerStartX;
+        putPlayerAtStart(g.player);
         g.playerDead = 0;
-        g.player.y = playerStartY;
     } else {
         g.gameOver = 1;  // the tank stays destroyed until a new game
     }
@@ -39,18 +39,23 @@ void releaseNextEnemy(GameState& g)
     recordEvent(g.events, eventEnemyEnters);
 }
 
+// An order is one of eight equally likely choices: a turn each way, carrying on, or firing
+// (three in eight). A turn the tank already faces leaves it as it is.
+constexpr uint32_t orderChoices = 8;
+constexpr int32_t turnOrders[] = {moveUp, moveLeft, moveDown, moveRight};
+constexpr uint32_t carryOnOrder = 4;  // the choice after the turns; the rest fire
+static_assert(std::size(turnOrders) == carryOnOrder, "the turns come first");
+
 void giveOrder(GameState& g, EnemyTank& e, uint32_t draw)
 {
-    static constexpr int32_t turns[] = {moveUp, moveLeft, moveDown, moveRight};
-    const uint32_t r = draw % 8;
-    if (r < 4)
-        turnTank(e, turns[r]);
-    else if (r >= 5 && launchShell(e))
+    const uint32_t choice = draw % orderChoices;
+    if (choice < carryOnOrder)
+        turnTank(e, turnOrders[choice]);
+    else if (choice > carryOnOrder && launchShell(e))
         recordEvent(g.events, eventEnemyShot);
-    // 4: carry on
 }
 
-std::mt19937 commanderRandom;  // touched by the commander thread alone
+std::mt19937 commanderRandom;  // drawn from only under the game's lock
 
 uint32_t randomDraw()
 {
@@ -68,14 +73,22 @@ void commanderCycle(GameState& g, uint32_t (*nextDraw)())
             giveOrder(g, e, nextDraw());
 }
 
-void enemyCommander()
+void seedCommander()
 {
     commanderRandom.seed(uint32_t(std::time(nullptr)));
+}
+
+void runCommanderCycle()
+{
+    std::lock_guard<std::mutex> lock(gameMutex);
+    commanderCycle(gameState, randomDraw);
+}
+
+void enemyCommander()
+{
+    seedCommander();
     for (;;) {
-        {
-            std::lock_guard<std::mutex> lock(gameMutex);
-            commanderCycle(gameState, randomDraw);
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        runCommanderCycle();
+        std::this_thread::sleep_for(std::chrono::milliseconds(commanderPeriodMs));
     }
 }

@@ -7,10 +7,17 @@
 #include "game/game_state.h"
 
 constexpr int maxEnemiesOnField = 4;
+constexpr int commanderPeriodMs = 500;  // between the starts of two cycles, roughly
 
 // One cycle, without the sleep. nextDraw supplies the random numbers; only
 // their lowest three bits matter.
 void commanderCycle(GameState& g, uint32_t (*nextDraw)());
 
-// The thread body: seeds from the clock, then one locked cycle every 500 ms, for ever.
+// Seeds the cycles' random numbers from the clock, so that no two games play alike.
+void seedCommander();
+
+// One cycle under the game's lock, drawing from the seeded numbers.
+void runCommanderCycle();
+
+// The thread body: seeds, then one cycle every commanderPeriodMs, for ever.
 void enemyCommander();

@@ -1,5 +1,5 @@
-// What the keys do to the game. The application carries out the part that
-// needs GL or GLUT, as the returned effect says.
+// What the keys do to the game. The shell carries out the part that needs the screen or
+// its own loop, as the returned effect says.
 #pragma once
 
 #include "game/game_state.h"

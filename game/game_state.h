@@ -1,4 +1,5 @@
-// The one game-state record shared by the GLUT thread and the enemy commander.
+// The one game-state record, shared by the thread that runs the ticks and keys and the
+// enemy commander.
 #pragma once
 
 #include <cstdint>
@@ -31,7 +32,7 @@ struct BrickGrid {
 
 // A tank's two shells as parallel arrays: shell k is index k of every array.
 struct Shells {
-    uint8_t active[shellsPerTank];   // 1 while in flight; set last at launch
+    uint8_t active[shellsPerTank];   // 1 while in flight
     int32_t heading[shellsPerTank];  // degrees, for drawing only
     float pos[shellsPerTank][2];     // x, y in world units
     float vel[shellsPerTank][2];     // dx, dy in world units per tick
@@ -74,7 +75,7 @@ struct GameState {
 
     // game
     uint8_t gameOver;   // shown by the overlay; the world keeps running
-    uint8_t paused;     // the tick is off GLUT's idle callback
+    uint8_t paused;     // no ticks run until the player goes on
     GameEvents events;  // since the shell last took them
 
     // view

@@ -45,31 +45,31 @@ void resetEnemySlots(GameState& g)
     }
 }
 
-void resetGame(GameState& g)
+void putPlayerAtStart(PlayerTank& p)
 {
-    g.player.x = playerStartX;
-    g.livesLeft = startingLives;
-    g.player.y = playerStartY;
-    g.playerDead = 0;
-    g.player.shells.active[0] = 0;
-    g.player.shells.active[1] = 0;
-    g.base.x = 0.0f;
-    g.baseDestroyed = 0;
-    g.base.y = -edgeLane;
-    buildLevel(g);
-    resetEnemySlots(g);
-    g.enemiesOnField = 0;
-    g.enemiesReleased = 0;
-    g.gameOver = 0;
+    p.x = playerStartX;
+    p.y = playerStartY;
 }
 
 void setUpFirstGame(GameState& g)
 {
-    g.player.x = playerStartX;
+    putPlayerAtStart(g.player);
     g.livesLeft = startingLives;
-    g.player.y = playerStartY;
     g.base.x = 0.0f;
     g.base.y = -edgeLane;
     buildLevel(g);
     resetEnemySlots(g);
+}
+
+// The first game's set-up, and what a game played since has changed.
+void resetGame(GameState& g)
+{
+    setUpFirstGame(g);
+    g.playerDead = 0;
+    g.player.shells.active[0] = 0;
+    g.player.shells.active[1] = 0;
+    g.baseDestroyed = 0;
+    g.enemiesOnField = 0;
+    g.enemiesReleased = 0;
+    g.gameOver = 0;
 }

@@ -41,7 +41,7 @@ bool launchShell(Tank& t)
     s.vel[k][1] = shellSpeed * float(uy);
     s.pos[k][0] = shellStart(t.x, s.vel[k][0]);
     s.pos[k][1] = shellStart(t.y, s.vel[k][1]);
-    s.active[k] = 1;  // last: a shell counts as flying once this is set
+    s.active[k] = 1;
     return true;
 }
 

@@ -45,6 +45,54 @@ bool insideRange(float c)
     return c > -shellRange && c < shellRange;
 }
 
+// Where the tank would stand after one step, or false when a brick ahead or the field's
+// edge stops it. Other tanks are the caller's to test.
+bool nextTankPosition(const BrickGrid& bricks, const Tank& t, float& x, float& y)
+{
+    x = t.x;
+    y = t.y;
+    if (t.moveDir < moveUp || t.moveDir > moveRight)
+        return false;
+    const bool vertical = t.moveDir == moveUp || t.moveDir == moveDown;
+    const int sign = t.moveDir == moveUp || t.moveDir == moveRight ? 1 : -1;
+    if (anyBrick(bricks, cellsAhead(vertical, t.x, t.y, sign, tankReach), spanFrom, spanTo))
+        return false;
+    float& along = vertical ? y : x;
+    const float before = along;
+    along = float(double(before) + sign * tankStep);
+    // The bound looks at the value before the step, so the last step may end 0.1 beyond it.
+    return sign > 0 ? before <= edgeLane : before >= -edgeLane;
+}
+
+// Moves shell k one step, or ends it out of range or on a brick, clearing a strip of four
+// cells across its line. True when it cut bricks.
+bool stepShell(BrickGrid& bricks, Shells& shells, int k)
+{
+    if (!shells.active[k])
+        return false;
+    float& x = shells.pos[k][0];
+    float& y = shells.pos[k][1];
+    const float dx = shells.vel[k][0];
+    const float dy = shells.vel[k][1];
+    if (!insideRange(x) || !insideRange(y)) {
+        shells.active[k] = 0;
+        return false;
+    }
+    // The direction of flight comes from the velocity, not the heading.
+    const bool vertical = dx == 0;
+    const int sign = (vertical ? dy : dx) > 0 ? 1 : -1;
+    const CellsAhead cells = cellsAhead(vertical, x, y, sign, shellReach);
+    if (anyBrick(bricks, cells, -1, 0)) {
+        for (int d = spanFrom; d <= spanTo; ++d)
+            clearBrick(bricks, cells.i(d), cells.j(d));
+        shells.active[k] = 0;
+        return true;
+    }
+    x = float(double(x) + dx);
+    y = float(double(y) + dy);
+    return false;
+}
+
 void stepPlayer(GameState& g)
 {
     float x, y;
@@ -81,50 +129,6 @@ int cellIndex(float c, double offset)
     if (index > gridCells)
         return gridCells;
     return int(index);
-}
-
-bool nextTankPosition(const BrickGrid& bricks, const Tank& t, float& x, float& y)
-{
-    x = t.x;
-    y = t.y;
-    if (t.moveDir < moveUp || t.moveDir > moveRight)
-        return false;
-    const bool vertical = t.moveDir == moveUp || t.moveDir == moveDown;
-    const int sign = t.moveDir == moveUp || t.moveDir == moveRight ? 1 : -1;
-    if (anyBrick(bricks, cellsAhead(vertical, t.x, t.y, sign, tankReach), spanFrom, spanTo))
-        return false;
-    float& along = vertical ? y : x;
-    const float before = along;
-    along = float(double(before) + sign * tankStep);
-    // The bound looks at the value before the step, so the last step may end 0.1 beyond it.
-    return sign > 0 ? before <= edgeLane : before >= -edgeLane;
-}
-
-bool stepShell(BrickGrid& bricks, Shells& shells, int k)
-{
-    if (!shells.active[k])
-        return false;
-    float& x = shells.pos[k][0];
-    float& y = shells.pos[k][1];
-    const float dx = shells.vel[k][0];
-    const float dy = shells.vel[k][1];
-    if (!insideRange(x) || !insideRange(y)) {
-        shells.active[k] = 0;
-        return false;
-    }
-    // The direction of flight comes from the velocity, not the heading.
-    const bool vertical = dx == 0;
-    const int sign = (vertical ? dy : dx) > 0 ? 1 : -1;
-    const CellsAhead cells = cellsAhead(vertical, x, y, sign, shellReach);
-    if (anyBrick(bricks, cells, -1, 0)) {
-        for (int d = spanFrom; d <= spanTo; ++d)
-            clearBrick(bricks, cells.i(d), cells.j(d));
-        shells.active[k] = 0;
-        return true;
-    }
-    x = float(double(x) + dx);
-    y = float(double(y) + dy);
-    return false;
 }
 
 void advanceWorld(GameState& g)

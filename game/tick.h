@@ -11,13 +11,5 @@ constexpr float shellRange = 12.7f;  // a shell lives strictly inside this on bo
 // -0.5 gives 0, never -1.
 int cellIndex(float c, double offset);
 
-// Where the tank would stand after one step, or false when a brick ahead or the
-// field's edge stops it. Other tanks are the caller's to test.
-bool nextTankPosition(const BrickGrid& bricks, const Tank& t, float& x, float& y);
-
-// Moves shell k one step, or ends it out of range or on a brick, clearing a
-// strip of four cells across its line. True when it cut bricks.
-bool stepShell(BrickGrid& bricks, Shells& shells, int k);
-
 // Everything a tick does to the game, in its order; the caller paces and redraws.
 void advanceWorld(GameState& g);

@@ -3,6 +3,16 @@
 
 #include "render/scene.h"
 
+namespace {
+
+// The frustum's vertical half-extent at the near plane; the horizontal one is this times
+// the window's aspect, so the window's height decides what is seen.
+constexpr double frustumHalfHeight = 1.0;
+constexpr double nearPlane = 2.5;  // world units from the eye
+constexpr double farPlane = 75.0;  // beyond the whole field from any orbit
+
+}  // namespace
+
 void onReshape(int width, int height)
 {
     glViewport(0, 0, width, height);
@@ -18,7 +28,8 @@ void onReshape(int width, int height)
     const double aspect = double(width) / double(height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glFrustum(-aspect, aspect, -1.0, 1.0, 2.5, 75.0);
+    glFrustum(-aspect * frustumHalfHeight, aspect * frustumHalfHeight, -frustumHalfHeight,
+              frustumHalfHeight, nearPlane, farPlane);
     glMatrixMode(GL_MODELVIEW);
 }
 

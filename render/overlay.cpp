@@ -14,6 +14,12 @@ constexpr int livesMarksAt = 7;
 constexpr int livesMarksRoom = 6;  // the spaces before "ENEMIES:"
 constexpr int enemyMarksAt = 22;
 
+// Window pixels from the left edge to both lines, and from the top and the bottom edge to
+// the baselines of the status line and of "GAME OVER!".
+constexpr int textLeft = 20;
+constexpr int statusBelowTop = 60;
+constexpr int gameOverAboveBottom = 60;
+
 void drawText(const char* text)
 {
     for (const char* c = text; *c; ++c)
@@ -54,9 +60,9 @@ void drawHud(const GameState& g)
     // to be black in both lighting states, so lighting is off while it is placed.
     const GLboolean lit = glIsEnabled(GL_LIGHTING);
     glDisable(GL_LIGHTING);
-    glRasterPos2i(20, g.windowHeight - 60);
+    glRasterPos2i(textLeft, g.windowHeight - statusBelowTop);
     drawText(hudText);
-    glRasterPos2i(20, 60);
+    glRasterPos2i(textLeft, gameOverAboveBottom);
     if (g.gameOver)
         drawText("GAME OVER!");
     if (lit)

@@ -4,10 +4,8 @@
 
 #include <cstring>
 
-#include "game/controls.h"
 #include "render/scene.h"
-#include "sound/event_sounds.h"
-#include "web/browser_loop.h"
+#include "web/game_commands.h"
 
 namespace {
 
@@ -79,10 +77,9 @@ void holdKey(const char* code, unsigned char key)
 EM_BOOL onKeyDown(int /*eventType*/, const EmscriptenKeyboardEvent* e, void* /*unused*/)
 {
     unsigned char key;
-    if (loopsStopped() || !gameKeyOf(e, key))
+    if (!gameKeyOf(e, key) || !pressGameKey(key))
         return pageKey(e);
     holdKey(e->code, key);
-    pressGameKey(key);
     return true;
 }
 
@@ -95,9 +92,7 @@ EM_BOOL onKeyUp(int /*eventType*/, const EmscriptenKeyboardEvent* e, void* /*unu
     } else if (!gameKeyOf(e, key)) {
         return pageKey(e);
     }
-    if (!loopsStopped())
-        releaseGameKey(key);
-    return true;
+    return releaseGameKey(key) || pageKey(e);
 }
 
 // Focus gone to another element, tab or window: no key-up will come for what is held.
@@ -130,26 +125,6 @@ EM_BOOL onMouseMove(int /*eventType*/, const EmscriptenMouseEvent* e, void* /*un
 }
 
 }  // namespace
-
-void pressGameKey(unsigned char key)
-{
-    if (loopsStopped())
-        return;
-    switch (pressKey(gameState, key)) {
-    case keyApplyLighting: applyLighting(gameState.lightingOn); break;
-    case keyApplyPolygonMode: applyPolygonMode(gameState.filledPolygons); break;
-    case keyApplyPause: applyPause(); break;
-    case keyRunTick: runTick(); break;
-    case keyQuit: stopLoops(); break;
-    default: break;
-    }
-    playEvents(takeEvents(gameState.events));  // a shot is heard at once, even while paused
-}
-
-void releaseGameKey(unsigned char key)
-{
-    releaseKey(gameState, key);
-}
 
 void releaseHeldKeys()
 {

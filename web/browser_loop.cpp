@@ -2,51 +2,35 @@
 
 #include <emscripten/emscripten.h>
 #include <emscripten/eventloop.h>
-#include <emscripten/html5.h>
-
-#include <ctime>
-#include <random>
 
 #include "game/commander.h"
-#include "game/tick.h"
 #include "render/scene.h"
-#include "sound/event_sounds.h"
-#include "web/browser_input.h"
-#include "web/gamepad.h"
-#include "web/touch_controls.h"
+#include "shell/world_tick.h"
 
 namespace {
 
 // The game's pace: speeds are per tick, and every tick is followed by this rest, counted
-// here from the end of the tick's frame. While paused the same timer reads the pad alone.
+// here from the end of the tick's frame. While paused the same timer runs beforeEachTick
+// alone.
 constexpr double tickPauseMs = 15;
-constexpr double commanderPeriodMs = 500;
 
 long tickTimer;       // 0 while no tick is waiting
 long commanderTimer;  // 0 once stopped
 bool stopped;
 unsigned ticksRun;
-
-std::mt19937 commanderRandom;
-
-uint32_t randomDraw()
-{
-    return commanderRandom();
-}
+void (*beforeTick)();
 
 void onCommanderTimer(void* /*unused*/)
 {
-    commanderCycle(gameState, randomDraw);
+    runCommanderCycle();
 }
 
 void scheduleTick();
 
-// The pad is read once a tick, before the tick, and on as often while paused so that
-// its Start can go on.
 void onTickTimer(void* /*unused*/)
 {
     tickTimer = 0;
-    pollGamepad();
+    beforeTick();
     if (!stopped && !gameState.paused)
         runTick();
     scheduleTick();
@@ -58,35 +42,23 @@ void scheduleTick()
         tickTimer = emscripten_set_timeout(onTickTimer, tickPauseMs, nullptr);
 }
 
-// A hidden page gets its timers slowed to about one a second, which would run ticks and
-// commander cycles one for one instead of thirty to one: other rules. So it pauses, and
-// stays paused until the player goes on.
-EM_BOOL onVisibilityChange(int /*eventType*/, const EmscriptenVisibilityChangeEvent* e,
-                           void* /*unused*/)
-{
-    if (e->hidden)
-        pauseWhileAway();
-    return false;
-}
-
 }  // namespace
 
 // The page has one thread, so nothing else touches gameState while these run.
 void runTick()
 {
-    advanceWorld(gameState);
-    playEvents(takeEvents(gameState.events));
+    tickWorld();
     ++ticksRun;
     drawFrame();
     scheduleTick();
 }
 
-void startLoops()
+void startLoops(void (*beforeEachTick)())
 {
-    commanderRandom.seed(uint32_t(std::time(nullptr)));
-    onCommanderTimer(nullptr);
+    beforeTick = beforeEachTick;
+    seedCommander();
+    runCommanderCycle();
     commanderTimer = emscripten_set_interval(onCommanderTimer, commanderPeriodMs, nullptr);
-    emscripten_set_visibilitychange_callback(nullptr, false, onVisibilityChange);
     drawFrame();
     // From the page's request, for the benchmark.
     EM_ASM({
@@ -97,25 +69,6 @@ void startLoops()
     scheduleTick();
 }
 
-void pauseWhileAway()
-{
-    releaseHeldKeys();
-    releaseTouches();
-    if (!gameState.paused)
-        pressGameKey('/');
-}
-
-// The ticks follow gameState.paused by themselves; the page says how to go on.
-void applyPause()
-{
-    EM_ASM(
-        {
-            if (Module.onPauseChanged)
-                Module.onPauseChanged($0);
-        },
-        gameState.paused);
-}
-
 void stopLoops()
 {
     stopped = true;
@@ -124,11 +77,6 @@ void stopLoops()
     emscripten_clear_interval(commanderTimer);
     tickTimer = commanderTimer = 0;
     EM_ASM(if (Module.onGameEnded) Module.onGameEnded(););
-}
-
-bool loopsStopped()
-{
-    return stopped;
 }
 
 // For the browser tests and the benchmark, which see the game from outside.

@@ -1,10 +1,8 @@
 #include "web/graphics.h"
 
 #include <emscripten/emscripten.h>
-#include <emscripten/html5.h>
 
 #include "render/scene.h"
-#include "web/browser_loop.h"
 #include "web/gl/web_gl.h"
 
 namespace {
@@ -33,23 +31,6 @@ bool tellPage(WebGlStart start)
     return false;
 }
 
-// Cancelled, so that the browser may give the context back.
-EM_BOOL onLost(int /*eventType*/, const void* /*reserved*/, void* /*unused*/)
-{
-    pauseWhileAway();
-    EM_ASM(if (Module.onGraphicsLost) Module.onGraphicsLost(););
-    return true;
-}
-
-EM_BOOL onRestored(int /*eventType*/, const void* /*reserved*/, void* /*unused*/)
-{
-    if (!tellPage(restoreWebGl()))
-        return true;
-    drawFrame();
-    EM_ASM(if (Module.onGraphicsRestored) Module.onGraphicsRestored(););
-    return true;
-}
-
 }  // namespace
 
 bool startGraphics(const char* canvas)
@@ -57,8 +38,10 @@ bool startGraphics(const char* canvas)
     return tellPage(startWebGl(canvas));
 }
 
-void listenForLostGraphics(const char* canvas)
+bool restoreGraphics()
 {
-    emscripten_set_webglcontextlost_callback(canvas, nullptr, false, onLost);
-    emscripten_set_webglcontextrestored_callback(canvas, nullptr, false, onRestored);
+    if (!tellPage(restoreWebGl()))
+        return false;
+    drawFrame();
+    return true;
 }

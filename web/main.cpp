@@ -1,9 +1,13 @@
 // tanks in a web browser: the native game's start-up, with the page's canvas for a window
-// and the browser's timers and events for GLUT's loop and callbacks.
+// and the browser's timers and events for GLUT's loop and callbacks. Here the page's pieces
+// are wired together; none of them calls back up: away lets go of the inputs, the inputs
+// press the game's keys, the keys run the loop, the loop runs the game.
 #include "render/scene.h"
 #include "sound/output.h"
+#include "web/away.h"
 #include "web/browser_input.h"
 #include "web/browser_loop.h"
+#include "web/gamepad.h"
 #include "web/graphics.h"
 #include "web/page_fit.h"
 #include "web/touch_controls.h"
@@ -18,10 +22,12 @@ int main()
     fitCanvasToPage(canvas);
     listenToInput(canvas);
     listenToTouch(canvas);
-    listenForLostGraphics(canvas);
+    listenForAway(canvas);
     // Suspended by the browser until the player's first key, click or touch: the page
     // resumes it then (resumeSound).
     startSound();
-    startLoops();
+    // The pad is read once a tick, before the tick, and as often while paused so that its
+    // Start can go on.
+    startLoops(pollGamepad);
     return 0;  // the runtime lives on for the timers and events
 }

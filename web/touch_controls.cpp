@@ -5,7 +5,7 @@
 
 #include "game/pad.h"
 #include "render/scene.h"
-#include "web/browser_input.h"
+#include "web/game_commands.h"
 
 namespace {
 
