@@ -10,6 +10,8 @@ namespace {
 // The player's sounds are higher, brighter and louder than the enemies', so they stand
 // out; everything is short and soft-edged, so a hundred shots do not tire.
 struct Recipe {
+    SoundEffect effect;
+    float peak;  // the finished effect's largest magnitude
     double seconds;
     double toneFrom, toneTo;  // Hz, swept exponentially; 0 for no tone
     float toneLevel;
@@ -17,27 +19,37 @@ struct Recipe {
     float noiseLevel;
     double noiseCutoff;    // Hz
     double attack, decay;  // seconds
-    float peak;            // the finished effect's largest magnitude
 };
 
 constexpr Recipe recipes[soundEffectCount] = {
     // player's shot: a bright, quick falling blip
-    {0.12, 990, 620, 1.0f, 0.35f, 0.15f, 3000, 0.002, 0.035, 0.70f},
+    {soundPlayerShot, 0.70f, 0.12, 990, 620, 1.0f, 0.35f, 0.15f, 3000, 0.002, 0.035},
     // enemy's shot: lower, duller, quieter
-    {0.10, 300, 240, 1.0f, 0.0f, 0.10f, 1200, 0.003, 0.030, 0.40f},
+    {soundEnemyShot, 0.40f, 0.10, 300, 240, 1.0f, 0.0f, 0.10f, 1200, 0.003, 0.030},
     // a shell cutting bricks: a short crumble
-    {0.09, 0, 0, 0.0f, 0.0f, 1.0f, 1800, 0.001, 0.025, 0.45f},
+    {soundBrickCut, 0.45f, 0.09, 0, 0, 0.0f, 0.0f, 1.0f, 1800, 0.001, 0.025},
     // two shells meeting: a metallic ping
-    {0.15, 1480, 1480, 1.0f, 0.2f, 0.1f, 4000, 0.001, 0.040, 0.45f},
+    {soundShellsMeet, 0.45f, 0.15, 1480, 1480, 1.0f, 0.2f, 0.1f, 4000, 0.001, 0.040},
     // an enemy destroyed: a dull burst with a thump beneath
-    {0.35, 120, 60, 0.5f, 0.0f, 1.0f, 900, 0.002, 0.090, 0.60f},
+    {soundEnemyDestroyed, 0.60f, 0.35, 120, 60, 0.5f, 0.0f, 1.0f, 900, 0.002, 0.090},
     // the player destroyed: a falling tone over a longer burst
-    {0.70, 440, 70, 0.7f, 0.3f, 0.6f, 1400, 0.003, 0.200, 0.75f},
+    {soundPlayerDestroyed, 0.75f, 0.70, 440, 70, 0.7f, 0.3f, 0.6f, 1400, 0.003, 0.200},
     // an enemy entering: a soft low hum rising
-    {0.22, 180, 240, 1.0f, 0.0f, 0.0f, 1000, 0.060, 0.060, 0.30f},
+    {soundEnemyEnters, 0.30f, 0.22, 180, 240, 1.0f, 0.0f, 0.0f, 1000, 0.060, 0.060},
     // the base destroyed: a long deep rumble
-    {1.20, 80, 40, 0.6f, 0.0f, 1.0f, 400, 0.005, 0.350, 0.85f},
+    {soundBaseDestroyed, 0.85f, 1.20, 80, 40, 0.6f, 0.0f, 1.0f, 400, 0.005, 0.350},
 };
+
+// Each row names its effect, so reordering the effects cannot give one another's sound.
+constexpr bool inEffectOrder()
+{
+    for (int e = 0; e < soundEffectCount; ++e)
+        if (recipes[e].effect != e)
+            return false;
+    return true;
+}
+
+static_assert(inEffectOrder(), "the recipes in the order of the effects");
 
 constexpr int lengthOf(const Recipe& r)
 {
@@ -125,12 +137,4 @@ EffectSound effectSound(SoundEffect e)
 {
     const int offset = offsets[e];
     return {waves + offset, samples + offset, lengthOf(recipes[e]), peaks[e]};
-}
-
-double effectPitch(SoundEffect e)
-{
-    const Recipe& r = recipes[e];
-    if (r.toneLevel <= 0 || r.noiseLevel > r.toneLevel * 0.5f)
-        return 0;
-    return toneAt(r, r.seconds / 4);
 }

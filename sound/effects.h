@@ -3,7 +3,6 @@
 
 #include <cstdint>
 
-// In the order of the game's events, so event k plays effect k.
 enum SoundEffect : int32_t {
     soundPlayerShot,
     soundEnemyShot,
@@ -28,6 +27,3 @@ void renderEffects();
 
 // An effect as renderEffects left it.
 EffectSound effectSound(SoundEffect e);
-
-// The tone an effect is pitched at halfway through its first half, in Hz; 0 for a noise.
-double effectPitch(SoundEffect e);

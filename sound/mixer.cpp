@@ -4,18 +4,6 @@
 
 namespace {
 
-MixerVoice& voiceToUse(Mixer& m)
-{
-    MixerVoice* oldest = &m.voices[0];
-    for (MixerVoice& v : m.voices) {
-        if (!v.wave)
-            return v;
-        if (v.startedAt - oldest->startedAt > 0x80000000u)  // older, across wrap-around
-            oldest = &v;
-    }
-    return *oldest;
-}
-
 float mixGain(const Mixer& m)
 {
     float sum = 0;
@@ -29,8 +17,10 @@ float mixGain(const Mixer& m)
 
 void startVoice(Mixer& m, const float* wave, int32_t length, float peak)
 {
-    MixerVoice& v = voiceToUse(m);
-    v = {wave, length, 0, peak, m.starts++};
+    bool playing[soundVoices];
+    for (int v = 0; v < soundVoices; ++v)
+        playing[v] = m.voices[v].wave != nullptr;
+    m.voices[takeVoice(m.turns, playing)] = {wave, length, 0, peak};
 }
 
 void mixVoices(Mixer& m, int16_t* out, int32_t frames)
@@ -47,12 +37,4 @@ void mixVoices(Mixer& m, int16_t* out, int32_t frames)
         }
         out[k] = int16_t(std::lround(s * gain * 32767.0f));
     }
-}
-
-int activeVoices(const Mixer& m)
-{
-    int n = 0;
-    for (const MixerVoice& v : m.voices)
-        n += v.wave != nullptr;
-    return n;
 }

@@ -3,18 +3,17 @@
 
 #include <cstdint>
 
-constexpr int mixerVoices = 6;
+#include "sound/voices.h"
 
 struct MixerVoice {
     const float* wave;  // nullptr when free
     int32_t length, position;
     float peak;
-    uint32_t startedAt;  // the mixer's count of starts when this one began
 };
 
 struct Mixer {
-    MixerVoice voices[mixerVoices];
-    uint32_t starts;
+    MixerVoice voices[soundVoices];
+    VoiceTurns turns;
 };
 
 // Plays wave from its start on a free voice, or in place of the oldest.
@@ -23,5 +22,3 @@ void startVoice(Mixer& m, const float* wave, int32_t length, float peak);
 // The next frames samples of the mix. Whenever the voices' peaks add up to more than one
 // the mix is scaled down by their sum, so it never clips.
 void mixVoices(Mixer& m, int16_t* out, int32_t frames);
-
-int activeVoices(const Mixer& m);

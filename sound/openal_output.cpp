@@ -5,21 +5,19 @@
 
 #include "sound/output.h"
 #include "sound/synth.h"
+#include "sound/voices.h"
 #ifndef __EMSCRIPTEN__
 #include "sound/quiet_alsa.h"
 #endif
 
 namespace {
 
-constexpr int voices = 6;  // at most this many effects at once; the oldest gives way
-
 struct OpenAlOutput {
     ALCdevice* device;
     ALCcontext* context;
     ALuint buffers[soundEffectCount];
-    ALuint sources[voices];
-    unsigned startedAt[voices];
-    unsigned starts;
+    ALuint sources[soundVoices];
+    VoiceTurns turns;
     bool ready;
     bool on = true;
 };
@@ -33,22 +31,19 @@ bool loadEffects()
         const EffectSound s = effectSound(SoundEffect(e));
         alBufferData(out.buffers[e], AL_FORMAT_MONO16, s.samples, ALsizei(s.length * 2), soundRate);
     }
-    alGenSources(voices, out.sources);
+    alGenSources(soundVoices, out.sources);
     return alGetError() == AL_NO_ERROR;
 }
 
 int voiceToUse()
 {
-    int oldest = 0;
-    for (int v = 0; v < voices; ++v) {
+    bool playing[soundVoices];
+    for (int v = 0; v < soundVoices; ++v) {
         ALint state = AL_STOPPED;
         alGetSourcei(out.sources[v], AL_SOURCE_STATE, &state);
-        if (state != AL_PLAYING)
-            return v;
-        if (out.startedAt[v] - out.startedAt[oldest] > 0x80000000u)
-            oldest = v;
+        playing[v] = state == AL_PLAYING;
     }
-    return oldest;
+    return takeVoice(out.turns, playing);
 }
 
 void closeDevice()
@@ -83,7 +78,8 @@ bool startSound()
     }
     out.ready = true;
     // The game ends by exit(); closed before OpenAL's own clean-up, which would complain.
-    std::atexit([] {
+    // Should there be no room for it, that complaint is all that follows.
+    (void)std::atexit([] {
         out.ready = false;
         closeDevice();
     });
@@ -99,7 +95,6 @@ void playEffect(SoundEffect e)
     alSourceStop(source);
     alSourcei(source, AL_BUFFER, ALint(out.buffers[e]));
     alSourcePlay(source);
-    out.startedAt[v] = out.starts++;
     alGetError();  // a device that went away fails quietly, and the game plays on
 }
 

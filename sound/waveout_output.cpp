@@ -7,6 +7,7 @@
 #include <system_error>
 #include <thread>
 
+#include "game/never_destroyed.h"
 #include "sound/mixer.h"
 #include "sound/output.h"
 #include "sound/synth.h"
@@ -22,18 +23,22 @@ struct WaveOutput {
     HANDLE blockDone;  // set by winmm whenever a block has played
     WAVEHDR headers[blocks];
     int16_t samples[blocks][blockFrames];
-    Mixer mixer;  // guarded by lock, taken by the game's thread and the feeder alike
-    std::mutex lock;
+    Mixer mixer;  // guarded by mixerLock, taken by the game's thread and the feeder alike
     bool ready;
     bool on = true;
 };
 
 WaveOutput out;
 
+// The feeder runs until the process ends, so its lock must outlive every static destructor
+// that exit runs; the rest of out has no destructor to run.
+NeverDestroyed<std::mutex> mixerLockHolder;
+std::mutex& mixerLock = mixerLockHolder.object;
+
 void queueBlock(WAVEHDR& h, int16_t* samples)
 {
     {
-        std::lock_guard<std::mutex> guard(out.lock);
+        std::lock_guard<std::mutex> guard(mixerLock);
         mixVoices(out.mixer, samples, blockFrames);
     }
     waveOutWrite(out.device, &h, sizeof h);
@@ -98,7 +103,7 @@ void playEffect(SoundEffect e)
     if (!out.ready || !out.on)
         return;
     const EffectSound s = effectSound(e);
-    std::lock_guard<std::mutex> guard(out.lock);
+    std::lock_guard<std::mutex> guard(mixerLock);
     startVoice(out.mixer, s.wave, s.length, s.peak);
 }
 

@@ -49,6 +49,12 @@ EM_BOOL onGraphicsRestored(int /*eventType*/, const void* /*reserved*/, void* /*
 
 }  // namespace
 
+// The page's help covers the field: the player cannot see the game, as with a hidden page.
+extern "C" EMSCRIPTEN_KEEPALIVE void helpOpened()
+{
+    pauseWhileAway();
+}
+
 void listenForAway(const char* canvas)
 {
     emscripten_set_visibilitychange_callback(nullptr, false, onVisibilityChange);

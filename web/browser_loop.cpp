@@ -6,6 +6,7 @@
 #include "game/commander.h"
 #include "render/scene.h"
 #include "shell/world_tick.h"
+#include "web/status_words.h"
 
 namespace {
 
@@ -50,6 +51,7 @@ void runTick()
     tickWorld();
     ++ticksRun;
     drawFrame();
+    tellStatusIfChanged();
     scheduleTick();
 }
 
@@ -60,6 +62,7 @@ void startLoops(void (*beforeEachTick)())
     runCommanderCycle();
     commanderTimer = emscripten_set_interval(onCommanderTimer, commanderPeriodMs, nullptr);
     drawFrame();
+    tellStatusIfChanged();
     // From the page's request, for the benchmark.
     EM_ASM({
         Module.firstFrameAt = performance.now();

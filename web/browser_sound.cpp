@@ -1,4 +1,6 @@
-// The page's hold on the sound: the browser's autoplay rule and the Sound button.
+// The page's hold on the sound: the browser's autoplay rule and the Sound button. The
+// audio context is made at the player's first key, click or touch, never before: a
+// context made earlier starts suspended, and browsers warn of it in the console.
 #include <emscripten/emscripten.h>
 
 #include "sound/output.h"
@@ -20,8 +22,14 @@ EM_JS(void, resumeAudioContexts, (), {
 
 extern "C" {
 
+// Called by the page only from an event that lets a page start its sound.
 EMSCRIPTEN_KEEPALIVE void resumeSound()
 {
+    static bool started = false;
+    if (!started) {
+        started = true;
+        startSound();  // silently nothing where the browser has no Web Audio
+    }
     resumeAudioContexts();
 }
 

@@ -3,7 +3,6 @@
 // are wired together; none of them calls back up: away lets go of the inputs, the inputs
 // press the game's keys, the keys run the loop, the loop runs the game.
 #include "render/scene.h"
-#include "sound/output.h"
 #include "web/away.h"
 #include "web/browser_input.h"
 #include "web/browser_loop.h"
@@ -23,9 +22,6 @@ int main()
     listenToInput(canvas);
     listenToTouch(canvas);
     listenForAway(canvas);
-    // Suspended by the browser until the player's first key, click or touch: the page
-    // resumes it then (resumeSound).
-    startSound();
     // The pad is read once a tick, before the tick, and as often while paused so that its
     // Start can go on.
     startLoops(pollGamepad);

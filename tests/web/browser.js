@@ -1,5 +1,5 @@
-// Serves the built site on localhost and opens it in Debian's headless Chromium or its
-// Firefox ESR; shared by the browser tests and the benchmark.
+// Serves the built site on localhost and opens it in Debian's headless Chromium, its
+// Firefox ESR or its WebKitGTK; shared by the browser tests and the benchmark.
 'use strict';
 const fs = require('fs');
 const http = require('http');
@@ -7,6 +7,7 @@ const os = require('os');
 const path = require('path');
 const readline = require('readline');
 const puppeteer = require('puppeteer-core');
+const {launchWebKit} = require('./webdriver');
 
 const types = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
                '.png': 'image/png', '.json': 'application/json',
@@ -96,14 +97,14 @@ async function launchFirefox() {
   return browser;
 }
 
-const launchers = {chromium: launchChromium, firefox: launchFirefox};
+const launchers = {chromium: launchChromium, firefox: launchFirefox, webkit: launchWebKit};
 
 // Only the start of the browser itself is tried again, never anything the game does.
-// extraArgs go to Chromium's command line.
+// extraArgs go to Chromium's command line, or WebKit's MiniBrowser's.
 async function launch(name = 'chromium', extraArgs = []) {
   // Without a display Firefox exits at once; said plainly rather than as a failed start.
-  if (name === 'firefox' && !process.env.DISPLAY)
-    throw new Error('Firefox draws WebGL only in a window: set DISPLAY to an X display ' +
+  if (name !== 'chromium' && !process.env.DISPLAY)
+    throw new Error(`${name} draws WebGL only in a window: set DISPLAY to an X display ` +
                     '(scripts/web test starts a private Xvfb)');
   for (let attempt = 1;; ++attempt) {
     try {
@@ -171,13 +172,15 @@ async function openGame(browser, url, viewport = {width: 800, height: 800, devic
   return {page, reports, firstFrameMs};
 }
 
-// The canvas as the screen shows it, as a PNG, without the notes the page lays over it.
-async function shot(page) {
+// The canvas as the screen shows it, as a PNG, without the notes the page lays over it
+// and, unless asked for, without the focus ring over its edge.
+async function shot(page, {ring = false} = {}) {
   const box = await page.$eval('#canvas', c => {
     const r = c.getBoundingClientRect();
     return {x: r.left, y: r.top, width: r.width, height: r.height};
   });
-  const notesHidden = await page.addStyleTag({content: '#field > p { visibility: hidden !important; }'});
+  const notesHidden = await page.addStyleTag({
+    content: `#field > p { visibility: hidden !important; } ${ring ? '' : 'canvas { outline: none !important; }'}`});
   const png = await page.screenshot({clip: box, type: 'png'});
   await notesHidden.evaluate(style => style.remove());
   return png;
@@ -262,9 +265,9 @@ async function runBrowserTest(test, name, site, args) {
     throw new Error(`${failures.length} failed: ${failures.join(', ')}`);
 }
 
-// The browser by name: 'chromium' (headless) or 'firefox' (in a window on DISPLAY); the
-// site is the command line's first argument unless the test has one of its own; args are
-// Chromium's extra flags.
+// The browser by name: 'chromium' (headless), 'firefox' or 'webkit' (in a window on
+// DISPLAY); the site is the command line's first argument unless the test has one of its
+// own; args are the browser's extra flags.
 function main(test, {browser = 'chromium', site = process.argv[2], args = []} = {}) {
   runBrowserTest(test, browser, site, args).catch(error => {
     console.error(error.message);

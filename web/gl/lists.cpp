@@ -26,13 +26,13 @@ struct Range {
 };
 
 struct DisplayList {
-    bool compiled;
     Range filled;  // the triangles and quads as triangles
     Range edges;   // their edges as lines
     Range lines;
+    float lastNormal[3];  // current after the list, as after OpenGL's
+    bool compiled;
     bool takesCurrentNormal;  // vertices came before any normal: they light with the current one
     bool setsNormal;
-    float lastNormal[3];  // current after the list, as after OpenGL's
 };
 
 // A line, a triangle or a quad, by its number of corners.

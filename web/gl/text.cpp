@@ -100,9 +100,9 @@ void buildQuads(const int (&left)[glyphCount])
     static float corners[glyphCount * cornersPerGlyph][4];
     const float h = float(helvetica18.height);
     for (int g = 0; g < glyphCount; ++g) {
-        const float w = helvetica18.glyphs[g][0];
+        const float w = float(helvetica18.glyphs[g][0]);
         const float s0 = float(left[g]) / atlasWidth;
-        const float s1 = (left[g] + w) / atlasWidth;
+        const float s1 = (float(left[g]) + w) / atlasWidth;
         const float quad[cornersPerGlyph][4] = {{0, 0, s0, 0}, {w, 0, s1, 0}, {w, h, s1, 1},
                                                 {0, 0, s0, 0}, {w, h, s1, 1}, {0, h, s0, 1}};
         for (int c = 0; c < cornersPerGlyph; ++c)
@@ -152,8 +152,8 @@ void glRasterPos2i(GLint x, GLint y)
     if (!raster.valid)
         return;
     const int* v = gl.viewport;
-    raster.x = v[0] + (clip[0] / w + 1) * 0.5f * v[2];
-    raster.y = v[1] + (clip[1] / w + 1) * 0.5f * v[3];
+    raster.x = float(v[0]) + (clip[0] / w + 1) * 0.5f * float(v[2]);
+    raster.y = float(v[1]) + (clip[1] / w + 1) * 0.5f * float(v[3]);
     raster.z = (clip[2] / w + 1) * 0.5f;
     for (int k = 0; k < 4; ++k)
         raster.color[k] = gl.color[k];
@@ -178,8 +178,8 @@ void glutBitmapCharacter(void* font, int character)
     const int scale = raster.zoom;
     // As Mesa does: the lower-left pixel is the floor of the raster position, nudged up.
     constexpr float nudge = 0.0001f;
-    const float left = std::floor(raster.x + nudge - f.xorig * scale);
-    const float bottom = std::floor(raster.y + nudge - f.yorig * scale);
+    const float left = std::floor(raster.x + nudge - float(f.xorig * scale));
+    const float bottom = std::floor(raster.y + nudge - float(f.yorig * scale));
     useProgram(webGl.textProgram);
     if (!webGl.rasterSent) {
         emscripten_glUniform4f(locations[viewport], float(gl.viewport[0]), float(gl.viewport[1]),
@@ -193,7 +193,7 @@ void glutBitmapCharacter(void* font, int character)
     bindAttribute(0, 2, {webGl.glyphQuads, 0, 16});
     bindAttribute(1, 2, {webGl.glyphQuads, 8, 16});
     emscripten_glDrawArrays(GL_TRIANGLES, g * cornersPerGlyph, cornersPerGlyph);
-    raster.x += f.glyphs[g][0] * scale;
+    raster.x += float(f.glyphs[g][0] * scale);
 }
 
 }  // extern "C"

@@ -77,7 +77,7 @@ void glMaterialfv(GLenum face, GLenum pname, const GLfloat* params);
 GLuint glGenLists(GLsizei range);
 void glNewList(GLuint list, GLenum mode);
 void glEndList(void);
-void glCallList(GLuint list);
+void glCallList(GLuint name);
 void glBegin(GLenum mode);
 void glEnd(void);
 void glVertex3f(GLfloat x, GLfloat y, GLfloat z);
