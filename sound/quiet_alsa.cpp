@@ -24,7 +24,7 @@ void sayWhySilent()
 {
     int card = -1;
     if (snd_card_next(&card) == 0 && card >= 0)
-        std::fputs("tanks: playing without sound: the sound card would not open"
-                   " (is another program holding it?)\n",
-                   stderr);
+        (void)std::fputs("tanks: playing without sound: the sound card would not open"
+                         " (is another program holding it?)\n",
+                         stderr);
 }
