@@ -5,10 +5,12 @@
 #include <chrono>
 #include <thread>
 
+#include "app/input_poll.h"
 #include "shell/world_tick.h"
 
 void simulationTick()
 {
+    pollInput();
     tickWorld();
     glutPostRedisplay();
     // The game's pace: speeds are per tick. Never sleep holding the lock.

@@ -5,7 +5,7 @@
 #include <system_error>
 #include <thread>
 
-#include "app/keyboard.h"
+#include "app/focus_watch.h"
 #include "game/commander.h"
 #include "render/scene.h"
 
@@ -25,8 +25,8 @@ void registerCallbacks(void (*display)(), void (*idle)())
     glutReshapeFunc(onReshape);
     glutMouseFunc(onMouseButton);
     glutMotionFunc(onMouseDrag);
-    glutKeyboardFunc(onKeyDown);
-    glutKeyboardUpFunc(onKeyUp);
+    glutKeyboardFunc(onWindowKeyDown);
+    glutKeyboardUpFunc(onWindowKeyUp);
     glutIdleFunc(idle);
 }
 

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "app/game_loop.h"
+#include "app/input_poll.h"
 #include "app/start_up.h"
 #include "game/commander.h"
 #include "render/scene.h"
@@ -83,6 +84,7 @@ void drawFirstFrameAndExit()
     char* argv[] = {name, nullptr};
     openGameWindow(&argc, argv);
     registerCallbacks(display, idle);
+    startInputPolling();
     std::thread(enemyCommander).detach();
     glutMainLoop();
     std::exit(0);

@@ -6,6 +6,9 @@
 #include "sound/output.h"
 #include "sound/synth.h"
 #include "sound/voices.h"
+#ifndef __EMSCRIPTEN__
+#include "sound/quiet_alsa.h"
+#endif
 
 namespace {
 
@@ -58,9 +61,16 @@ void closeDevice()
 bool startSound()
 {
     renderEffects();
+#ifndef __EMSCRIPTEN__
+    quietSoundLibraries();
+#endif
     out.device = alcOpenDevice(nullptr);
-    if (!out.device)
+    if (!out.device) {
+#ifndef __EMSCRIPTEN__
+        sayWhySilent();
+#endif
         return false;
+    }
     out.context = alcCreateContext(out.device, nullptr);
     if (!out.context || !alcMakeContextCurrent(out.context) || !loadEffects()) {
         closeDevice();

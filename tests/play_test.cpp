@@ -282,6 +282,28 @@ TEST_F(Play, HeldKeyDrivesTheTankAndReleaseStopsIt)
     EXPECT_EQ(tankBottom(settled()), tankBottom(moved));
 }
 
+// Alt+Tab as a player does it: the keyboard goes to another window, which then gets the
+// release. The game never hears it, yet must stop the tank before its next tick.
+TEST_F(Play, KeyReleasedInAnotherWindowStopsTheTank)
+{
+    tapKey(display, "slash");
+    const int startRow = tankBottom(start);
+    holdKey(display, "w");
+    settled();
+    const Window other =
+        XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 50, 50, 0, 0, 0);
+    XMapWindow(display, other);
+    XSync(display, False);
+    XSetInputFocus(display, other, RevertToPointerRoot, CurrentTime);
+    XSync(display, False);
+    releaseKey(display, "w");
+    XSetInputFocus(display, PointerRoot, RevertToPointerRoot, CurrentTime);
+    XDestroyWindow(display, other);
+    XSync(display, False);
+    tapTimes("period", 4);
+    EXPECT_EQ(tankBottom(settled()), startRow);
+}
+
 TEST_F(Play, PauseFreezesTheWorldAndEachStepIsOneTick)
 {
     tapKey(display, "slash");
@@ -387,6 +409,16 @@ TEST_F(Play, QuitEndsTheGameWithStatusZero)
 {
     tapKey(display, "q");
     expectCleanExit();
+}
+
+// These machines have no sound card: OpenAL Soft's probe of ALSA, and SDL's pad input, must
+// not reach the terminal.
+TEST_F(Play, SaysNothingFromStartToQuit)
+{
+    settled();
+    tapKey(display, "q");
+    expectCleanExit();
+    EXPECT_EQ(readStderr(game), "");
 }
 
 TEST_F(Play, ClosingTheWindowEndsTheGame)

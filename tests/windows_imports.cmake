@@ -14,7 +14,7 @@ if(NOT dump MATCHES "Subsystem[\t ]+00000003")
 endif()
 
 set(system_dlls advapi32 comctl32 comdlg32 gdi32 glu32 imm32 kernel32 msvcrt ole32
-  oleaut32 opengl32 shell32 user32 winmm ws2_32)
+  oleaut32 opengl32 setupapi shell32 user32 version winmm ws2_32)
 string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
 set(dlls "")
 set(foreign "")
