@@ -3,7 +3,6 @@
 #define SDL_MAIN_HANDLED  // main stays the game's own; SDL only reads pads
 #include <SDL.h>
 
-#include <cmath>
 #include <mutex>
 
 #include "app/keyboard.h"
@@ -11,9 +10,6 @@
 #include "render/scene.h"
 
 namespace {
-
-// A full tilt of the right stick turns the camera this many degrees a tick, as in the page.
-constexpr double turnDegreesPerTick = 1.5;
 
 bool started;
 SDL_GameController* pad;  // the first controller connected, or null
@@ -55,17 +51,16 @@ bool button(SDL_GameControllerButton b)
 // The right stick moves the camera as a mouse dragged from the last anchor would.
 void turnCamera(float x, float y)
 {
-    int lastX, lastY, dx, dy;
+    int lastX, lastY;
+    PadDrag d;
     {
         std::lock_guard<std::mutex> lock(gameMutex);
-        const double share = turnDegreesPerTick / 180.0;
-        dx = int(std::lround(x * share * gameState.windowWidth));
-        dy = int(std::lround(y * share * gameState.windowHeight));
+        d = padTurnDrag(x, y, gameState.windowWidth, gameState.windowHeight);
         lastX = gameState.mouseLastX;
         lastY = gameState.mouseLastY;
     }
-    if (dx || dy)
-        onMouseDrag(lastX + dx, lastY + dy);
+    if (d.dx || d.dy)
+        onMouseDrag(lastX + d.dx, lastY + d.dy);
 }
 
 }  // namespace

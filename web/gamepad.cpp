@@ -2,7 +2,6 @@
 
 #include <emscripten/html5.h>
 
-#include <cmath>
 #include <cstring>
 
 #include "game/pad.h"
@@ -23,9 +22,6 @@ enum StandardButton {
     dpadRight,
 };
 enum StandardAxis { leftX, leftY, rightX, rightY };
-
-// A full tilt of the right stick turns the camera this many degrees a tick.
-constexpr double turnDegreesPerTick = 1.5;
 
 PadReading lastReading;
 
@@ -74,11 +70,9 @@ PadReading readPad()
 // The right stick moves the camera as a mouse dragged from the last anchor would.
 void turnCamera(float x, float y)
 {
-    const double share = turnDegreesPerTick / 180.0;
-    const int dx = int(std::lround(x * share * gameState.windowWidth));
-    const int dy = int(std::lround(y * share * gameState.windowHeight));
-    if (dx || dy)
-        onMouseDrag(gameState.mouseLastX + dx, gameState.mouseLastY + dy);
+    const PadDrag d = padTurnDrag(x, y, gameState.windowWidth, gameState.windowHeight);
+    if (d.dx || d.dy)
+        onMouseDrag(gameState.mouseLastX + d.dx, gameState.mouseLastY + d.dy);
 }
 
 }  // namespace
