@@ -3,8 +3,8 @@
 // driving keys held here are checked against the keyboard itself each tick.
 #pragma once
 
-// The GLUT keyboard callbacks: they note the driving keys held, then hand on to onKeyDown and
-// onKeyUp.
+// The GLUT keyboard callbacks: they turn the typed character into the game key of its place
+// on the keyboard, note the driving keys held, then hand on to onKeyDown and onKeyUp.
 void onWindowKeyDown(unsigned char key, int x, int y);
 void onWindowKeyUp(unsigned char key, int x, int y);
 
