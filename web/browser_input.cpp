@@ -3,8 +3,10 @@
 #include <emscripten/html5.h>
 
 #include <cstring>
+#include <cwctype>
 
 #include "render/scene.h"
+#include "shell/key_places.h"
 #include "web/game_commands.h"
 
 namespace {
@@ -32,13 +34,53 @@ bool withModifier(const EmscriptenKeyboardEvent* e)
     return e->ctrlKey || e->altKey || e->metaKey;
 }
 
-// The character the key types, from the event's key, so that a shifted "q" is "Q" as in
-// the native game; combinations with Ctrl, Alt or Meta stay the browser's.
+// The first character of a UTF-8 text, and whether it is the only one.
+char32_t firstCharacter(const char* text, bool& alone)
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+    const int length = bytes[0] < 0x80 ? 1 : bytes[0] < 0xe0 ? 2 : bytes[0] < 0xf0 ? 3 : 4;
+    char32_t c = length == 1 ? bytes[0] : bytes[0] & (0x7f >> length);
+    for (int k = 1; k < length; ++k) {
+        if ((bytes[k] & 0xc0) != 0x80) {
+            alone = false;
+            return 0;
+        }
+        c = (c << 6) | (bytes[k] & 0x3f);
+    }
+    alone = bytes[length] == 0;
+    return c;
+}
+
+// The letter keys by their place, from the event's code ("KeyW"), whatever the layout
+// prints there; the event carries no Caps Lock state, so a capital in the key, in any
+// script with case, says Shift or Caps Lock as in the native game. -1: not a letter place.
+int letterPlaceOf(const EmscriptenKeyboardEvent* e)
+{
+    const char* code = e->code;
+    if (std::strncmp(code, "Key", 3) != 0 || code[3] < 'A' || code[3] > 'Z' || code[4] != 0)
+        return -1;
+    const int place = placeOfLetter(char(code[3] - 'A' + 'a'));
+    bool alone;
+    const char32_t typed = firstCharacter(e->key, alone);
+    const bool capital = alone && std::towlower(wint_t(typed)) != wint_t(typed);
+    return capital ? -2 : place;
+}
+
+// The game key: a letter by its place, "/" and "." by the character typed, and every key
+// by its character where the event names no place (some on-screen keyboards); combinations
+// with Ctrl, Alt or Meta stay the browser's.
 bool gameKeyOf(const EmscriptenKeyboardEvent* e, unsigned char& key)
 {
-    if (withModifier(e) || e->key[0] == 0 || e->key[1] != 0)
+    if (withModifier(e))
         return false;
-    key = static_cast<unsigned char>(e->key[0]);
+    const int place = letterPlaceOf(e);
+    if (place >= 0)
+        key = static_cast<unsigned char>(placeLetters[place]);
+    else if (place == -1 && e->key[0] != 0 && e->key[1] == 0 &&
+             (e->code[0] == 0 || e->key[0] == '/' || e->key[0] == '.'))
+        key = static_cast<unsigned char>(e->key[0]);
+    else
+        return false;
     return std::strchr(gameKeys, key) != nullptr;
 }
 
