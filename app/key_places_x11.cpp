@@ -22,12 +22,15 @@ constexpr char placeNames[placeCount][XkbKeyNameLength + 1] = {
 struct Keyboard {
     Display* display;
     KeyCode codes[placeCount];  // 0: a place this keyboard lacks
+    int group;
     PlaceSymbols symbols;
 };
-Keyboard keyboard = {nullptr, {}, usPlaceSymbols()};
+Keyboard keyboard = {nullptr, {}, 0, usPlaceSymbols()};
 
-// Set by Xlib's reading of events, on the GLUT thread like every key callback.
-bool keyboardChanged = false;
+// What changed since the table was made, noted as Xlib reads the events, on the GLUT thread
+// like every key callback. A new group comes with its number; a new map is asked for.
+enum KeyboardChange { unchanged, newGroup, newMap };
+KeyboardChange keyboardChange = unchanged;
 
 using WireToEvent = Bool (*)(Display*, XEvent*, xEvent*);
 WireToEvent xlibsXkbEvents;
@@ -37,11 +40,16 @@ WireToEvent xlibsXkbEvents;
 // no use for them.
 Bool noteKeyboardChange(Display* display, XEvent* event, xEvent* wire)
 {
-    const int type = reinterpret_cast<const xkbAnyEvent*>(wire)->xkbType;
+    const xkbEvent& xkb = *reinterpret_cast<const xkbEvent*>(wire);
     const Bool queued = xlibsXkbEvents(display, event, wire);
-    if (type != XkbStateNotify && type != XkbMapNotify && type != XkbNewKeyboardNotify)
+    if (xkb.u.any.xkbType == XkbStateNotify) {
+        keyboard.group = xkb.u.state.group;
+        keyboardChange = keyboardChange == newMap ? newMap : newGroup;
+    } else if (xkb.u.any.xkbType == XkbMapNotify || xkb.u.any.xkbType == XkbNewKeyboardNotify) {
+        keyboardChange = newMap;
+    } else {
         return queued;
-    keyboardChanged = true;
+    }
     return False;
 }
 
@@ -88,30 +96,35 @@ char32_t typedAt(Display* display, KeyCode code, unsigned modifiers, int group)
     return latin1Of(symbol);
 }
 
-// Two round trips to the server, after a change only.
-void learnSymbols(Keyboard& k)
+// A new map takes three round trips to the server; a new group none, as Xlib keeps the
+// keymap and the group came with its report.
+void learnSymbols(Keyboard& k, KeyboardChange change)
 {
-    XkbStateRec state = {};
-    XkbGetState(k.display, XkbUseCoreKbd, &state);
-    findPlaces(k.display, k.codes);
+    if (change == newMap) {
+        XkbStateRec state = {};
+        XkbGetState(k.display, XkbUseCoreKbd, &state);
+        k.group = state.group;
+        findPlaces(k.display, k.codes);
+    }
     for (int p = 0; p < placeCount; ++p) {
-        k.symbols.plain[p] = typedAt(k.display, k.codes[p], 0, state.group);
-        k.symbols.shifted[p] = typedAt(k.display, k.codes[p], ShiftMask, state.group);
+        k.symbols.plain[p] = typedAt(k.display, k.codes[p], 0, k.group);
+        k.symbols.shifted[p] = typedAt(k.display, k.codes[p], ShiftMask, k.group);
     }
 }
 
-// The connection freeglut opened, as the current GL context's. Without one, or without
-// Xkb, the keyboard is taken for a US one.
+// The connection freeglut opened, as the current GL context's; asked for until there is
+// one, as asking costs a system call in GLVND. Without one, or without Xkb, the keyboard
+// is taken for a US one.
 const Keyboard& keyboardNow()
 {
-    Display* display = glXGetCurrentDisplay();
-    if (display != keyboard.display) {
-        keyboard = {display, {}, usPlaceSymbols()};
-        keyboardChanged = display && watchKeyboard(display);
+    if (!keyboard.display) {
+        keyboard.display = glXGetCurrentDisplay();
+        if (keyboard.display && watchKeyboard(keyboard.display))
+            keyboardChange = newMap;
     }
-    if (keyboardChanged) {
-        keyboardChanged = false;
-        learnSymbols(keyboard);
+    if (keyboardChange != unchanged) {
+        learnSymbols(keyboard, keyboardChange);
+        keyboardChange = unchanged;
     }
     return keyboard;
 }
