@@ -1,9 +1,9 @@
 #include "web/browser_input.h"
 
+#include <emscripten/em_js.h>
 #include <emscripten/html5.h>
 
 #include <cstring>
-#include <cwctype>
 
 #include "render/scene.h"
 #include "shell/key_places.h"
@@ -34,22 +34,12 @@ bool withModifier(const EmscriptenKeyboardEvent* e)
     return e->ctrlKey || e->altKey || e->metaKey;
 }
 
-// The first character of a UTF-8 text, and whether it is the only one.
-char32_t firstCharacter(const char* text, bool& alone)
-{
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
-    const int length = bytes[0] < 0x80 ? 1 : bytes[0] < 0xe0 ? 2 : bytes[0] < 0xf0 ? 3 : 4;
-    char32_t c = length == 1 ? bytes[0] : bytes[0] & (0x7f >> length);
-    for (int k = 1; k < length; ++k) {
-        if ((bytes[k] & 0xc0) != 0x80) {
-            alone = false;
-            return 0;
-        }
-        c = (c << 6) | (bytes[k] & 0x3f);
-    }
-    alone = bytes[length] == 0;
-    return c;
-}
+// A capital letter in any script with case. The browser knows every script's case; the C
+// library's tables would add a tenth to the download.
+EM_JS(int, isCapital, (const char* key), {
+    const k = UTF8ToString(key);
+    return [...k].length == 1 && k != k.toLowerCase();
+});
 
 // The letter keys by their place, from the event's code ("KeyW"), whatever the layout
 // prints there; the event carries no Caps Lock state, so a capital in the key, in any
@@ -60,10 +50,7 @@ int letterPlaceOf(const EmscriptenKeyboardEvent* e)
     if (std::strncmp(code, "Key", 3) != 0 || code[3] < 'A' || code[3] > 'Z' || code[4] != 0)
         return -1;
     const int place = placeOfLetter(char(code[3] - 'A' + 'a'));
-    bool alone;
-    const char32_t typed = firstCharacter(e->key, alone);
-    const bool capital = alone && std::towlower(wint_t(typed)) != wint_t(typed);
-    return capital ? -2 : place;
+    return isCapital(e->key) ? -2 : place;
 }
 
 // The game key: a letter by its place, "/" and "." by the character typed, and every key
