@@ -3,6 +3,7 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -303,4 +304,90 @@ void askToClose(Display* display, Window window)
 void ignoreXErrors()
 {
     XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+}
+
+namespace {
+
+pid_t startQuietly(std::vector<const char*> argv, const std::vector<std::string>& added)
+{
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    argv.push_back(nullptr);
+    std::vector<char*> env = childEnvironment("", added);
+    pid_t pid = -1;
+    if (posix_spawnp(&pid, argv[0], &actions, nullptr, const_cast<char**>(argv.data()),
+                     env.data()) != 0)
+        pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+// The line Xvfb writes to -displayfd once it takes clients: its display number.
+std::string readDisplayNumber(int fd)
+{
+    std::string number;
+    char c;
+    pollfd ready = {fd, POLLIN, 0};
+    while (poll(&ready, 1, 10000) == 1 && read(fd, &c, 1) == 1 && c != '\n')
+        number += c;
+    return number;
+}
+
+bool hasWorkArea(const std::string& name)
+{
+    Display* display = XOpenDisplay(name.c_str());
+    if (!display)
+        return false;
+    const Atom workArea = XInternAtom(display, "_NET_WORKAREA", True);
+    int count = 0;
+    Atom* properties = XListProperties(display, DefaultRootWindow(display), &count);
+    bool found = false;
+    for (int k = 0; k < count; ++k)
+        found = found || (workArea != None && properties[k] == workArea);
+    if (properties)
+        XFree(properties);
+    XCloseDisplay(display);
+    return found;
+}
+
+}  // namespace
+
+XServer startXServer(const char* screen, bool withWindowManager)
+{
+    XServer x;
+    int fds[2];
+    if (pipe(fds) != 0)
+        return x;
+    const std::string fd = std::to_string(fds[1]);
+    x.server = startQuietly(
+        {"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen, "-nolisten", "tcp", "-noreset"},
+        {});
+    close(fds[1]);
+    const std::string number = x.server > 0 ? readDisplayNumber(fds[0]) : "";
+    close(fds[0]);
+    if (number.empty()) {
+        stopXServer(x);
+        return x;
+    }
+    x.name = ":" + number;
+    if (withWindowManager) {
+        x.windowManager = startQuietly({"openbox"}, {"DISPLAY=" + x.name});
+        // It names the work area once it manages the screen.
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (!hasWorkArea(x.name) && std::chrono::steady_clock::now() < until)
+            pause10ms();
+    }
+    return x;
+}
+
+void stopXServer(XServer& x)
+{
+    for (pid_t* pid : {&x.windowManager, &x.server})
+        if (*pid > 0) {
+            kill(*pid, SIGTERM);
+            waitpid(*pid, nullptr, 0);
+            *pid = -1;
+        }
 }
