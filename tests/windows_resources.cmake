@@ -17,7 +17,7 @@ if(failed OR NOT listing MATCHES "--type=14 --name='?GLUT_ICON'?")
   message(FATAL_ERROR "${PROGRAM} has no icon named GLUT_ICON:\n${listing}")
 endif()
 
-set(dir ${CMAKE_CURRENT_BINARY_DIR})
+get_filename_component(dir "${PROGRAM}" DIRECTORY)
 resource(24 ${dir}/tanks-manifest.xml)
 file(READ ${dir}/tanks-manifest.xml manifest)
 foreach(setting "<dpiAware[^>]*>true/pm</dpiAware>" "<dpiAwareness[^>]*>PerMonitorV2</dpiAwareness>"
