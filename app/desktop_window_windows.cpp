@@ -44,7 +44,7 @@ FrameExtents freeglutFrame()
 // stretched window was, and drawn sharp.
 WindowPlace placeGameWindow(WindowPlace asked)
 {
-    const HMONITOR monitor = MonitorFromPoint({asked.x, asked.y}, MONITOR_DEFAULTTOPRIMARY);
+    HMONITOR monitor = MonitorFromPoint({asked.x, asked.y}, MONITOR_DEFAULTTOPRIMARY);
     MONITORINFO info = {};
     info.cbSize = sizeof info;
     if (!GetMonitorInfoA(monitor, &info))
