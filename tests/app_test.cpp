@@ -1,7 +1,6 @@
 // The real program, started as a player would start it.
 #include <gtest/gtest.h>
 
-#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,23 +13,6 @@
 #include "game_process.h"
 
 namespace {
-
-// The format-32 items of a CARDINAL property, as Xlib hands them over: longs.
-std::vector<long> cardinals(Display* display, Window window, const char* name)
-{
-    Atom type;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    std::vector<long> items;
-    if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 1 << 20, False,
-                           XA_CARDINAL, &type, &format, &count, &after, &data) == Success &&
-        data && format == 32)
-        items.assign(reinterpret_cast<long*>(data), reinterpret_cast<long*>(data) + count);
-    if (data)
-        XFree(data);
-    return items;
-}
 
 std::string startupWMClass()
 {
@@ -51,8 +33,8 @@ void expectKnownToTheDesktop(Display* display, Window window, pid_t pid)
     EXPECT_NE(startupWMClass(), "");
     XFree(hint.res_name);
     XFree(hint.res_class);
-    EXPECT_EQ(cardinals(display, window, "_NET_WM_PID"), std::vector<long>{pid});
-    const std::vector<long> icon = cardinals(display, window, "_NET_WM_ICON");
+    EXPECT_EQ(cardinalProperty(display, window, "_NET_WM_PID"), std::vector<long>{pid});
+    const std::vector<long> icon = cardinalProperty(display, window, "_NET_WM_ICON");
     ASSERT_GE(icon.size(), 2u);
     EXPECT_GT(icon[0], 0);
     EXPECT_EQ(icon[0], icon[1]) << "a square icon first";
@@ -106,7 +88,8 @@ TEST(App, FitsASmallScreenWithAndWithoutAWindowManager)
         GameProcess game = startGame(true, {"DISPLAY=" + x.name});
         Window window = 0;
         EXPECT_EQ(findWindows(display, gameTitle(), 30.0, &window), 1);
-        std::vector<long> work = cardinals(display, DefaultRootWindow(display), "_NET_WORKAREA");
+        std::vector<long> work =
+            cardinalProperty(display, DefaultRootWindow(display), "_NET_WORKAREA");
         EXPECT_EQ(work.empty(), !withWindowManager);
         if (work.empty())
             work = {0, 0, 1366, 768};
@@ -114,7 +97,7 @@ TEST(App, FitsASmallScreenWithAndWithoutAWindowManager)
         std::vector<long> frame;  // left, right, top, bottom
         WindowGeometry g = {};
         for (int tries = 0; window && tries < 300; ++tries) {
-            frame = cardinals(display, window, "_NET_FRAME_EXTENTS");
+            frame = cardinalProperty(display, window, "_NET_FRAME_EXTENTS");
             frame.resize(4);
             g = windowGeometry(display, window);
             if (g.height + frame[2] + frame[3] <= work[3])

@@ -1,5 +1,6 @@
 #include "game_process.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <fcntl.h>
@@ -306,6 +307,22 @@ void ignoreXErrors()
     XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
 }
 
+std::vector<long> cardinalProperty(Display* display, Window window, const char* name)
+{
+    Atom type;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::vector<long> items;
+    if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 1 << 20, False,
+                           XA_CARDINAL, &type, &format, &count, &after, &data) == Success &&
+        data && format == 32)
+        items.assign(reinterpret_cast<long*>(data), reinterpret_cast<long*>(data) + count);
+    if (data)
+        XFree(data);
+    return items;
+}
+
 namespace {
 
 pid_t startQuietly(std::vector<const char*> argv, const std::vector<std::string>& added)
@@ -338,18 +355,11 @@ std::string readDisplayNumber(int fd)
 bool hasWorkArea(const std::string& name)
 {
     Display* display = XOpenDisplay(name.c_str());
-    if (!display)
-        return false;
-    const Atom workArea = XInternAtom(display, "_NET_WORKAREA", True);
-    int count = 0;
-    Atom* properties = XListProperties(display, DefaultRootWindow(display), &count);
-    bool found = false;
-    for (int k = 0; k < count; ++k)
-        found = found || (workArea != None && properties[k] == workArea);
-    if (properties)
-        XFree(properties);
-    XCloseDisplay(display);
-    return found;
+    const bool has =
+        display && !cardinalProperty(display, DefaultRootWindow(display), "_NET_WORKAREA").empty();
+    if (display)
+        XCloseDisplay(display);
+    return has;
 }
 
 }  // namespace
