@@ -15,10 +15,9 @@
 
 namespace {
 
-// Up to `count` items of a format-32 CARDINAL property, from the `offset`-th on; returns how
-// many it read. Xlib hands such items over as longs, whatever the size of a long.
-int readCardinals(Display* display, Window window, const char* name, long offset, long* out,
-                  int count)
+// Up to `count` items of a format-32 CARDINAL property; returns how many it read. Xlib hands
+// such items over as longs, whatever the size of a long.
+int readCardinals(Display* display, Window window, const char* name, long* out, int count)
 {
     const Atom property = XInternAtom(display, name, True);
     Atom type = None;
@@ -26,8 +25,8 @@ int readCardinals(Display* display, Window window, const char* name, long offset
     unsigned long items = 0, after = 0;
     unsigned char* data = nullptr;
     if (property == None ||
-        XGetWindowProperty(display, window, property, offset, count, False, XA_CARDINAL, &type,
-                           &format, &items, &after, &data) != Success)
+        XGetWindowProperty(display, window, property, 0, count, False, XA_CARDINAL, &type, &format,
+                           &items, &after, &data) != Success)
         return 0;
     int read = 0;
     if (data && format == 32) {
@@ -37,6 +36,13 @@ int readCardinals(Display* display, Window window, const char* name, long offset
     if (data)
         XFree(data);
     return read;
+}
+
+// A coordinate or length read from a property, within the 16 bits X has for them, so that
+// sums of a few cannot overflow whatever a window manager wrote.
+int pixels(long value)
+{
+    return int(std::clamp(value, -32768L, 65535L));
 }
 
 ScreenRect wholeScreen(Display* display)
@@ -76,12 +82,15 @@ ScreenRect workAreaAt(Display* display, int x, int y)
     const Window root = DefaultRootWindow(display);
     const ScreenRect monitor = monitorAt(display, x, y);
     long desktop = 0;
-    readCardinals(display, root, "_NET_CURRENT_DESKTOP", 0, &desktop, 1);
-    long area[4];
-    if (readCardinals(display, root, "_NET_WORKAREA", 4 * desktop, area, 4) != 4)
+    readCardinals(display, root, "_NET_CURRENT_DESKTOP", &desktop, 1);
+    // One rectangle for each desktop; a desktop beyond those read takes the first's.
+    long areas[4 * 32];
+    const int read = readCardinals(display, root, "_NET_WORKAREA", areas, int(std::size(areas)));
+    if (read < 4)
         return monitor;
+    const long* area = desktop >= 0 && 4 * desktop + 4 <= read ? areas + 4 * desktop : areas;
     const ScreenRect free =
-        intersect(monitor, {int(area[0]), int(area[1]), int(area[2]), int(area[3])});
+        intersect(monitor, {pixels(area[0]), pixels(area[1]), pixels(area[2]), pixels(area[3])});
     return free.width > 0 && free.height > 0 ? free : monitor;
 }
 
@@ -97,8 +106,9 @@ void fitToWorkArea(Display* display, Window window)
         !XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child))
         return;
     long extents[4] = {};  // left, right, top, bottom
-    readCardinals(display, window, "_NET_FRAME_EXTENTS", 0, extents, 4);
-    const FrameExtents frame = {int(extents[0]), int(extents[1]), int(extents[2]), int(extents[3])};
+    readCardinals(display, window, "_NET_FRAME_EXTENTS", extents, 4);
+    const FrameExtents frame = {pixels(extents[0]), pixels(extents[1]), pixels(extents[2]),
+                                pixels(extents[3])};
     const WindowPlace now = {x - frame.left, y - frame.top, attributes.width};
     const WindowPlace fitted =
         fitWindow(now, frame, workAreaAt(display, now.x + frame.left, now.y + frame.top));
@@ -118,7 +128,7 @@ void setCardinals(Display* display, Window window, const char* name, const long*
 void nameProcess(Display* display, Window window)
 {
     long pid = 0;
-    if (readCardinals(display, window, "_NET_WM_PID", 0, &pid, 1) == 1)
+    if (readCardinals(display, window, "_NET_WM_PID", &pid, 1) == 1)
         return;
     char host[256] = {};
     if (gethostname(host, sizeof host - 1) != 0)

@@ -93,14 +93,16 @@ TEST(App, FitsASmallScreenWithAndWithoutAWindowManager)
         EXPECT_EQ(work.empty(), !withWindowManager);
         if (work.empty())
             work = {0, 0, 1366, 768};
-        // The window manager frames the window and then honours its resize: wait for both.
+        // The game fits the window and then names its icon, last; a window manager frames it
+        // and honours the resize in its own time: wait for all of it.
         std::vector<long> frame;  // left, right, top, bottom
         WindowGeometry g = {};
         for (int tries = 0; window && tries < 300; ++tries) {
             frame = cardinalProperty(display, window, "_NET_FRAME_EXTENTS");
             frame.resize(4);
             g = windowGeometry(display, window);
-            if (g.height + frame[2] + frame[3] <= work[3])
+            if (g.height + frame[2] + frame[3] <= work[3] &&
+                !cardinalProperty(display, window, "_NET_WM_ICON").empty())
                 break;
             usleep(10000);
         }
