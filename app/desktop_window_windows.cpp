@@ -8,8 +8,8 @@ namespace {
 // drawing area it is asked for.
 constexpr DWORD windowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 
-// The monitor's own DPI (Windows 8.1 on), else the system's. Looked up when the game runs, so
-// that the program imports no DLL beyond those every Windows has.
+// The monitor's own DPI (Windows 8.1 on), else the system's. Looked up when the game runs:
+// older Windows has no shcore.dll, and a program importing from it would not start there.
 int monitorDpi(HMONITOR monitor)
 {
     using GetDpiForMonitorCall = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
