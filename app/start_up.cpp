@@ -5,6 +5,7 @@
 #include <system_error>
 #include <thread>
 
+#include "app/desktop_window.h"
 #include "app/focus_watch.h"
 #include "game/commander.h"
 #include "render/scene.h"
@@ -13,9 +14,11 @@ void openGameWindow(int* argc, char** argv)
 {
     glutInit(argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(800, 800);
-    glutInitWindowPosition(100, 100);
+    const WindowPlace place = placeGameWindow({100, 100, 800});
+    glutInitWindowSize(place.size, place.size);
+    glutInitWindowPosition(place.x, place.y);
     glutCreateWindow(argv[0]);
+    settleGameWindow();
     initScene();  // needs the context the window made current
 }
 

@@ -2,7 +2,8 @@
 #pragma once
 
 // glutInit, the 800 x 800 double-buffered window at (100, 100) titled with
-// argv[0], then initScene: the GL state, the models and the first game.
+// argv[0], made smaller where that does not fit the screen (app/desktop_window.h),
+// then initScene: the GL state, the models and the first game.
 void openGameWindow(int* argc, char** argv);
 
 // Every GLUT callback, in the order they are documented; display and idle are

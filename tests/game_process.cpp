@@ -1,8 +1,10 @@
 #include "game_process.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -303,4 +305,99 @@ void askToClose(Display* display, Window window)
 void ignoreXErrors()
 {
     XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+}
+
+std::vector<long> cardinalProperty(Display* display, Window window, const char* name)
+{
+    Atom type;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::vector<long> items;
+    if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 1 << 20, False,
+                           XA_CARDINAL, &type, &format, &count, &after, &data) == Success &&
+        data && format == 32)
+        items.assign(reinterpret_cast<long*>(data), reinterpret_cast<long*>(data) + count);
+    if (data)
+        XFree(data);
+    return items;
+}
+
+namespace {
+
+pid_t startQuietly(std::vector<const char*> argv, const std::vector<std::string>& added)
+{
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    argv.push_back(nullptr);
+    std::vector<char*> env = childEnvironment("", added);
+    pid_t pid = -1;
+    if (posix_spawnp(&pid, argv[0], &actions, nullptr, const_cast<char**>(argv.data()),
+                     env.data()) != 0)
+        pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+// The line Xvfb writes to -displayfd once it takes clients: its display number.
+std::string readDisplayNumber(int fd)
+{
+    std::string number;
+    char c;
+    pollfd ready = {fd, POLLIN, 0};
+    while (poll(&ready, 1, 10000) == 1 && read(fd, &c, 1) == 1 && c != '\n')
+        number += c;
+    return number;
+}
+
+bool hasWorkArea(const std::string& name)
+{
+    Display* display = XOpenDisplay(name.c_str());
+    const bool has =
+        display && !cardinalProperty(display, DefaultRootWindow(display), "_NET_WORKAREA").empty();
+    if (display)
+        XCloseDisplay(display);
+    return has;
+}
+
+}  // namespace
+
+XServer startXServer(const char* screen, bool withWindowManager)
+{
+    XServer x;
+    int fds[2];
+    if (pipe(fds) != 0)
+        return x;
+    const std::string fd = std::to_string(fds[1]);
+    x.server = startQuietly(
+        {"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen, "-nolisten", "tcp", "-noreset"},
+        {});
+    close(fds[1]);
+    const std::string number = x.server > 0 ? readDisplayNumber(fds[0]) : "";
+    close(fds[0]);
+    if (number.empty()) {
+        stopXServer(x);
+        return x;
+    }
+    x.name = ":" + number;
+    if (withWindowManager) {
+        x.windowManager = startQuietly({"openbox"}, {"DISPLAY=" + x.name});
+        // It names the work area once it manages the screen.
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (!hasWorkArea(x.name) && std::chrono::steady_clock::now() < until)
+            pause10ms();
+    }
+    return x;
+}
+
+void stopXServer(XServer& x)
+{
+    for (pid_t* pid : {&x.windowManager, &x.server})
+        if (*pid > 0) {
+            kill(*pid, SIGTERM);
+            waitpid(*pid, nullptr, 0);
+            *pid = -1;
+        }
 }

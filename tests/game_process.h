@@ -85,6 +85,18 @@ bool waitForPicture(Display* display, Window window, double seconds,
 // What a window manager sends when the user closes the window.
 void askToClose(Display* display, Window window);
 
+// A format-32 CARDINAL property's items, as Xlib hands them over: longs. Empty when unset.
+std::vector<long> cardinalProperty(Display* display, Window window, const char* name);
+
+// A private X server of a given screen size for one test ("1366x768x24"), with Debian's openbox
+// as its window manager when asked. `name` is empty when it did not start.
+struct XServer {
+    std::string name;  // the display, ":N"
+    pid_t server = -1, windowManager = -1;
+};
+XServer startXServer(const char* screen, bool withWindowManager);
+void stopXServer(XServer& x);
+
 // Keeps X protocol errors (a window not mapped yet or already gone) from
 // ending the test program; they show up as empty results instead.
 void ignoreXErrors();
