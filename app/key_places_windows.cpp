@@ -47,7 +47,7 @@ bool codePageCarries(char32_t symbol)
 // Asked again only when the thread's layout changes.
 const Layout& layoutNow()
 {
-    const HKL id = GetKeyboardLayout(0);
+    HKL id = GetKeyboardLayout(0);
     if (id == layout.id)
         return layout;
     layout = {id, {}, {}, 0};

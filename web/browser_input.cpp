@@ -35,10 +35,10 @@ bool withModifier(const EmscriptenKeyboardEvent* e)
 }
 
 // A capital letter in any script with case. The browser knows every script's case; the C
-// library's tables would add a tenth to the download.
+// library's tables would add 2 KiB to the gzipped download.
 EM_JS(int, isCapital, (const char* key), {
     const k = UTF8ToString(key);
-    return [...k].length == 1 && k != k.toLowerCase();
+    return Array.from(k).length == 1 && k != k.toLowerCase();
 });
 
 // The letter keys by their place, from the event's code ("KeyW"), whatever the layout
