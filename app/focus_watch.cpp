@@ -1,82 +1,42 @@
 #include "app/focus_watch.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <GL/glx.h>
-#include <X11/Xlib.h>
-#endif
-
-#include <iterator>
-
+#include "app/key_places_native.h"
 #include "app/keyboard.h"
+#include "shell/key_places.h"
 
 namespace {
 
-constexpr unsigned char drivingKeys[] = {'w', 'a', 's', 'd'};
-bool held[std::size(drivingKeys)];
+// By place: a release lets go of what its press pressed, whatever the character says then.
+bool held[drivingPlaces];
 
-int drivingKeyIndex(unsigned char key)
+void letGo(int place)
 {
-    for (int k = 0; k < int(std::size(drivingKeys)); ++k)
-        if (drivingKeys[k] == key)
-            return k;
-    return -1;
+    held[place] = false;
+    onKeyUp(static_cast<unsigned char>(placeLetters[place]), 0, 0);
 }
-
-#ifdef _WIN32
-
-bool keyboardHolds(unsigned char key)
-{
-    const SHORT virtualKey = VkKeyScanA(char(key));
-    return virtualKey != -1 && (GetAsyncKeyState(virtualKey & 0xff) & 0x8000) != 0;
-}
-
-#else
-
-// The keys physically down, whatever window has the focus, asked of the X connection freeglut
-// opened (it is the current GL context's). Without a context nothing can be asked, and every
-// key reads as still held.
-struct Keymap {
-    Display* display;
-    char keys[32];
-};
-
-Keymap keyboardNow()
-{
-    Keymap k = {glXGetCurrentDisplay(), {}};
-    if (k.display)
-        XQueryKeymap(k.display, k.keys);
-    return k;
-}
-
-bool holds(const Keymap& k, unsigned char key)
-{
-    if (!k.display)
-        return true;
-    // The driving keys are Latin-1 letters, whose keysyms are their own codes.
-    const KeyCode code = XKeysymToKeycode(k.display, KeySym(key));
-    return code == 0 || (k.keys[code / 8] & (1 << (code % 8))) != 0;
-}
-
-#endif
 
 }  // namespace
 
-void onWindowKeyDown(unsigned char key, int x, int y)
+void onWindowKeyDown(unsigned char typed, int x, int y)
 {
-    const int k = drivingKeyIndex(key);
-    if (k >= 0)
-        held[k] = true;
+    const unsigned char key = gameKeyOfPress(typed);
+    if (key == 0)
+        return;
+    const int place = placeOfLetter(char(key));
+    if (place >= 0 && place < drivingPlaces)
+        held[place] = true;
     onKeyDown(key, x, y);
 }
 
-void onWindowKeyUp(unsigned char key, int x, int y)
+// A release the character no longer names (the layout changed meanwhile) is found by
+// asking the keyboard which driving keys are still down.
+void onWindowKeyUp(unsigned char typed, int /*x*/, int /*y*/)
 {
-    const int k = drivingKeyIndex(key);
-    if (k >= 0)
-        held[k] = false;
-    onKeyUp(key, x, y);
+    const int place = placeOfRelease(typed);
+    if (place < 0)
+        letGoOfKeysUpElsewhere();
+    else if (place < drivingPlaces)
+        letGo(place);
 }
 
 void letGoOfKeysUpElsewhere()
@@ -86,13 +46,8 @@ void letGoOfKeysUpElsewhere()
         any = any || h;
     if (!any)
         return;
-#ifdef _WIN32
-    auto stillDown = [](unsigned char key) { return keyboardHolds(key); };
-#else
-    const Keymap keymap = keyboardNow();
-    auto stillDown = [&](unsigned char key) { return holds(keymap, key); };
-#endif
-    for (int k = 0; k < int(std::size(drivingKeys)); ++k)
-        if (held[k] && !stillDown(drivingKeys[k]))
-            onWindowKeyUp(drivingKeys[k], 0, 0);
+    const unsigned down = drivingPlacesDown();
+    for (int p = 0; p < drivingPlaces; ++p)
+        if (held[p] && !(down >> p & 1))
+            letGo(p);
 }

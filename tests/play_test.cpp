@@ -17,6 +17,8 @@
 #include <thread>
 #include <vector>
 
+#include <X11/keysym.h>
+
 #include "game_process.h"
 
 namespace {
@@ -403,6 +405,55 @@ TEST_F(PlayWithoutTheEnemyThread, TheGameGoesOnWithoutEnemies)
     releaseKey(display, "w");
     EXPECT_EQ(count(settled(), entryRow, isBlue), 0);
     EXPECT_EQ(count(start, entryRow, isBlue), 0);
+}
+
+// A French keyboard prints "q" where a US one has "a" and "a" where it has "q": by their
+// place, its "q" drives left and its "a" quits. The layout changes under the running game,
+// as a player's switch does. Keys are sent through a connection opened after the change,
+// whose keymap is the new one.
+class PlayOnAzerty : public Play {
+protected:
+    Display* azerty = nullptr;
+
+    void SetUp() override
+    {
+        Play::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        if (std::getenv("TANKS_GAME_LAUNCHER"))
+            GTEST_SKIP() << "Wine takes its layout from the X keymap its own way";
+        settled();  // keys read with the US layout first
+        const KeyCode usQ = XKeysymToKeycode(display, XK_q);
+        ASSERT_EQ(std::system("setxkbmap -layout fr"), 0);
+        azerty = XOpenDisplay(nullptr);
+        ASSERT_NE(azerty, nullptr);
+        if (XKeysymToKeycode(azerty, XK_q) == usQ)
+            GTEST_SKIP() << "this X server kept its US keymap";
+    }
+
+    // The US layout back, and a connection that knows it for the quit that ends the test.
+    void TearDown() override
+    {
+        if (azerty) {
+            XCloseDisplay(azerty);
+            EXPECT_EQ(std::system("setxkbmap -layout us"), 0);
+            XCloseDisplay(display);
+            display = XOpenDisplay(nullptr);
+        }
+        Play::TearDown();
+    }
+};
+
+TEST_F(PlayOnAzerty, TheKeysGoByTheirPlace)
+{
+    holdKey(azerty, "q");
+    const Picture moved = waitFor("the tank driving left", [&](const Picture& p) {
+        return count(p, playerStart, isYellow) < count(start, playerStart, isYellow) / 2;
+    });
+    releaseKey(azerty, "q");
+    EXPECT_EQ(tankBottom(moved), tankBottom(start)) << "only left, not up or down";
+    tapKey(azerty, "a");
+    expectCleanExit();
 }
 
 TEST_F(Play, QuitEndsTheGameWithStatusZero)

@@ -1,10 +1,12 @@
 #include "web/browser_input.h"
 
+#include <emscripten/em_js.h>
 #include <emscripten/html5.h>
 
 #include <cstring>
 
 #include "render/scene.h"
+#include "shell/key_places.h"
 #include "web/game_commands.h"
 
 namespace {
@@ -32,13 +34,40 @@ bool withModifier(const EmscriptenKeyboardEvent* e)
     return e->ctrlKey || e->altKey || e->metaKey;
 }
 
-// The character the key types, from the event's key, so that a shifted "q" is "Q" as in
-// the native game; combinations with Ctrl, Alt or Meta stay the browser's.
+// A capital letter in any script with case. The browser knows every script's case; the C
+// library's tables would add 2 KiB to the gzipped download.
+EM_JS(int, isCapital, (const char* key), {
+    const k = UTF8ToString(key);
+    return Array.from(k).length == 1 && k != k.toLowerCase();
+});
+
+// The letter keys by their place, from the event's code ("KeyW"), whatever the layout
+// prints there; the event carries no Caps Lock state, so a capital in the key, in any
+// script with case, says Shift or Caps Lock as in the native game. -1: not a letter place.
+int letterPlaceOf(const EmscriptenKeyboardEvent* e)
+{
+    const char* code = e->code;
+    if (std::strncmp(code, "Key", 3) != 0 || code[3] < 'A' || code[3] > 'Z' || code[4] != 0)
+        return -1;
+    const int place = placeOfLetter(char(code[3] - 'A' + 'a'));
+    return isCapital(e->key) ? -2 : place;
+}
+
+// The game key: a letter by its place, "/" and "." by the character typed, and every key
+// by its character where the event names no place (some on-screen keyboards); combinations
+// with Ctrl, Alt or Meta stay the browser's.
 bool gameKeyOf(const EmscriptenKeyboardEvent* e, unsigned char& key)
 {
-    if (withModifier(e) || e->key[0] == 0 || e->key[1] != 0)
+    if (withModifier(e))
         return false;
-    key = static_cast<unsigned char>(e->key[0]);
+    const int place = letterPlaceOf(e);
+    if (place >= 0)
+        key = static_cast<unsigned char>(placeLetters[place]);
+    else if (place == -1 && e->key[0] != 0 && e->key[1] == 0 &&
+             (e->code[0] == 0 || e->key[0] == '/' || e->key[0] == '.'))
+        key = static_cast<unsigned char>(e->key[0]);
+    else
+        return false;
     return std::strchr(gameKeys, key) != nullptr;
 }
 

@@ -191,6 +191,24 @@ async function keysNeverStick(browser, url) {
         left.length === 0 && moved.y === field.y, `left to the page: ${left.join(' ') || 'none'}`);
 }
 
+// Letter keys go by their place, as other layouts send them: AZERTY's "z" and a Russian "ц"
+// where a US keyboard has "w", and AZERTY's "q" where it has "a", which drives, not quits.
+async function keysGoByPlace(browser, url) {
+  const {page} = await openGame(browser, url, desktop);
+  await page.focus('#canvas');
+  const session = await page.createCDPSession();
+  const send = (type, code, key) => session.send('Input.dispatchKeyEvent', {type, code, key});
+  for (const [code, key, expected] of [['KeyW', 'z', 1], ['KeyW', 'ц', 1], ['KeyA', 'q', 3]]) {
+    await send('keyDown', code, key);
+    const held = await moveDir(page);
+    await send('keyUp', code, key);
+    check(`"${key}" in the place of ${code} drives and lets go`, held === expected && (await moveDir(page)) === 0,
+          `moveDir ${held}, then ${await moveDir(page)}`);
+  }
+  const message = await page.$eval('#message', m => m.textContent);
+  check('and the game goes on', message === '', `"${message}"`);
+}
+
 // With the browser's own background throttling on, as a player's is.
 async function hiddenPagePauses(browser, url) {
   const {page} = await openGame(browser, url, desktop);
@@ -216,6 +234,7 @@ main(async (browser, url) => {
   await fitsEveryScreen(browser, url);
   await playsByTouch(browser, url);
   await keysNeverStick(browser, url);
+  await keysGoByPlace(browser, url);
   await hiddenPagePauses(browser, url);
   await playsByPad(browser, url);
 });
