@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "app/focus_watch.h"
+#include "app/keyboard.h"
 #include "game/commander.h"
 #include "render/scene.h"
 
@@ -28,6 +29,7 @@ void registerCallbacks(void (*display)(), void (*idle)())
     glutKeyboardFunc(onWindowKeyDown);
     glutKeyboardUpFunc(onWindowKeyUp);
     glutIdleFunc(idle);
+    keysRunTick(idle);
 }
 
 void startEnemyCommander()
