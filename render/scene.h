@@ -8,6 +8,8 @@ void drawFrame();  // draws a snapshot of gameState taken under the lock, then s
 void onReshape(int width, int height);
 void onMouseButton(int button, int state, int x, int y);
 void onMouseDrag(int x, int y);
+// Every turn of the camera, the mouse's and a pad's, with the game's lock held.
+void turnCamera(GameState& g, double yawDegrees, double pitchDegrees);
 
 // The view toggles of the keyboard.
 void applyLighting(bool on);
