@@ -28,6 +28,10 @@ using BrickPass = void (*)(const GameState&);
 // drawFrame with the given brick pass.
 void drawFrameWith(BrickPass brickPass);
 
+// The game as the next frame draws it, copied under the lock; the copy is the GLUT
+// thread's own, valid until the next call.
+const GameState& takeFrameSnapshot();
+
 // One frame into the back buffer, without the swap: the world, then the overlay.
 void renderFrame(const GameState& g, BrickPass brickPass = drawBricks);
 
