@@ -4,15 +4,22 @@
 
 #include <cstdlib>
 
-#include "app/game_loop.h"
 #include "shell/key_press.h"
 
 namespace {
 
+void (*gameTick)();  // null until the callbacks are registered
+
 // The ticks are GLUT's idle callback: paused, there is none.
 void followPause(bool paused)
 {
-    glutIdleFunc(paused ? nullptr : simulationTick);
+    glutIdleFunc(paused ? nullptr : gameTick);
+}
+
+void stepWhilePaused()
+{
+    if (gameTick)
+        gameTick();
 }
 
 void quitGame()
@@ -20,9 +27,14 @@ void quitGame()
     std::exit(0);
 }
 
-constexpr ShellHooks nativeHooks = {followPause, simulationTick, quitGame};
+constexpr ShellHooks nativeHooks = {followPause, stepWhilePaused, quitGame};
 
 }  // namespace
+
+void keysRunTick(void (*tick)())
+{
+    gameTick = tick;
+}
 
 void onKeyDown(unsigned char key, int /*x*/, int /*y*/)
 {

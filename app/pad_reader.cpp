@@ -3,11 +3,8 @@
 #define SDL_MAIN_HANDLED  // main stays the game's own; SDL only reads pads
 #include <SDL.h>
 
-#include <mutex>
-
 #include "app/keyboard.h"
-#include "game/game_state.h"
-#include "render/scene.h"
+#include "shell/pad_keys.h"
 
 namespace {
 
@@ -48,19 +45,14 @@ bool button(SDL_GameControllerButton b)
     return SDL_GameControllerGetButton(pad, b) != 0;
 }
 
-// The right stick moves the camera as a mouse dragged from the last anchor would.
-void turnCamera(float x, float y)
+void padPress(unsigned char key)
 {
-    int lastX, lastY;
-    PadDrag d;
-    {
-        std::lock_guard<std::mutex> lock(gameMutex);
-        d = padTurnDrag(x, y, gameState.windowWidth, gameState.windowHeight);
-        lastX = gameState.mouseLastX;
-        lastY = gameState.mouseLastY;
-    }
-    if (d.dx || d.dy)
-        onMouseDrag(lastX + d.dx, lastY + d.dy);
+    onKeyDown(key, 0, 0);
+}
+
+void padRelease(unsigned char key)
+{
+    onKeyUp(key, 0, 0);
 }
 
 }  // namespace
@@ -104,10 +96,5 @@ void pollPad()
     const PadReading now = readPad();
     const PadCommands c = padCommands(lastReading, now);
     lastReading = now;
-    if (c.release)
-        onKeyUp(c.release, 0, 0);
-    for (unsigned char key : c.press)
-        if (key)
-            onKeyDown(key, 0, 0);
-    turnCamera(c.turnX, c.turnY);
+    carryOutPadCommands(c, {padPress, padRelease});
 }

@@ -13,5 +13,5 @@ bool startPadReader();
 PadReading readPad();
 
 // Reads the pad and carries out what changed through the keyboard's own path and the camera's
-// drag. On the GLUT thread, once a tick and on as often while paused.
+// turn. On the GLUT thread, once a tick and on as often while paused.
 void pollPad();

@@ -7,6 +7,7 @@
 
 #include "app/desktop_window.h"
 #include "app/focus_watch.h"
+#include "app/keyboard.h"
 #include "game/commander.h"
 #include "render/scene.h"
 
@@ -31,6 +32,7 @@ void registerCallbacks(void (*display)(), void (*idle)())
     glutKeyboardFunc(onWindowKeyDown);
     glutKeyboardUpFunc(onWindowKeyUp);
     glutIdleFunc(idle);
+    keysRunTick(idle);
 }
 
 void startEnemyCommander()

@@ -7,7 +7,7 @@
 void openGameWindow(int* argc, char** argv);
 
 // Every GLUT callback, in the order they are documented; display and idle are
-// drawFrame and simulationTick in the game.
+// drawFrame and simulationTick in the game. Idle is also the tick the keys pause and step.
 void registerCallbacks(void (*display)(), void (*idle)());
 
 // The enemy commander on a thread of its own, never joined: it ends with the process. Should

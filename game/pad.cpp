@@ -62,11 +62,3 @@ PadCommands padCommands(const PadReading& before, const PadReading& now)
     c.turnY = pastDeadZone(now.lookY);
     return c;
 }
-
-PadDrag padTurnDrag(float turnX, float turnY, int windowWidth, int windowHeight)
-{
-    constexpr double turnDegreesPerTick = 1.5;
-    const double share = turnDegreesPerTick / 180.0;
-    return {int(std::lround(turnX * share * windowWidth)),
-            int(std::lround(turnY * share * windowHeight))};
-}

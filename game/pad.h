@@ -31,9 +31,5 @@ unsigned char driveKeyOf(const PadReading& pad);
 
 PadCommands padCommands(const PadReading& before, const PadReading& now);
 
-// A tick's camera turn as the mouse drag that makes it, in window pixels: a full tilt
-// turns 1.5 degrees a tick, and a drag across the window turns half a turn.
-struct PadDrag {
-    int dx, dy;
-};
-PadDrag padTurnDrag(float turnX, float turnY, int windowWidth, int windowHeight);
+// A full tilt of the right stick turns the camera this far each tick, in degrees.
+constexpr double padTurnDegreesPerTick = 1.5;

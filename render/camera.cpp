@@ -43,7 +43,7 @@ void onMouseButton(int button, int state, int x, int y)
     gameState.mouseLastY = y;
 }
 
-// Half a turn per window width of drag, and per window height; the angles are not wrapped.
+// Half a turn per window width of drag, and per window height.
 void onMouseDrag(int x, int y)
 {
     std::lock_guard<std::mutex> lock(gameMutex);
@@ -53,10 +53,16 @@ void onMouseDrag(int x, int y)
     const int dy = y - g.mouseLastY;
     g.mouseLastY = y;
     // An empty window has no size to measure the drag against.
-    if (g.windowWidth > 0)
-        g.cameraYaw = float(g.cameraYaw + 180.0 * dx / g.windowWidth);
-    if (g.windowHeight > 0)
-        g.cameraPitch = float(g.cameraPitch + 180.0 * dy / g.windowHeight);
+    const double yaw = g.windowWidth > 0 ? 180.0 * dx / g.windowWidth : 0.0;
+    const double pitch = g.windowHeight > 0 ? 180.0 * dy / g.windowHeight : 0.0;
+    turnCamera(g, yaw, pitch);
+}
+
+// In double, rounded once as stored; the angles are not wrapped.
+void turnCamera(GameState& g, double yawDegrees, double pitchDegrees)
+{
+    g.cameraYaw = float(g.cameraYaw + yawDegrees);
+    g.cameraPitch = float(g.cameraPitch + pitchDegrees);
 }
 
 void applyLighting(bool on)

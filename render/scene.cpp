@@ -117,17 +117,20 @@ void drawFrame()
     drawFrameWith(drawBricks);
 }
 
+// The commander writes gameState concurrently; a frame draws from a copy so no lock is held
+// through the GL calls and the swap. Static, so a frame neither allocates nor puts a record
+// of several kilobytes on the stack.
+const GameState& takeFrameSnapshot()
+{
+    static GameState snapshot;
+    std::lock_guard<std::mutex> lock(gameMutex);
+    snapshot = gameState;
+    return snapshot;
+}
+
 void drawFrameWith(BrickPass brickPass)
 {
-    // The commander writes gameState concurrently; draw from a copy so no lock is held
-    // through the GL calls and the swap. Static, so a frame neither allocates nor puts a
-    // record of several kilobytes on the stack.
-    static GameState snapshot;
-    {
-        std::lock_guard<std::mutex> lock(gameMutex);
-        snapshot = gameState;
-    }
-    renderFrame(snapshot, brickPass);
+    renderFrame(takeFrameSnapshot(), brickPass);
     glutSwapBuffers();
 }
 

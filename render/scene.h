@@ -8,6 +8,8 @@ void drawFrame();  // draws a snapshot of gameState taken under the lock, then s
 void onReshape(int width, int height);
 void onMouseButton(int button, int state, int x, int y);
 void onMouseDrag(int x, int y);
+// Every turn of the camera, the mouse's and a pad's, with the game's lock held.
+void turnCamera(GameState& g, double yawDegrees, double pitchDegrees);
 
 // The view toggles of the keyboard.
 void applyLighting(bool on);
@@ -25,6 +27,10 @@ using BrickPass = void (*)(const GameState&);
 
 // drawFrame with the given brick pass.
 void drawFrameWith(BrickPass brickPass);
+
+// The game as the next frame draws it, copied under the lock; the copy is the GLUT
+// thread's own, valid until the next call.
+const GameState& takeFrameSnapshot();
 
 // One frame into the back buffer, without the swap: the world, then the overlay.
 void renderFrame(const GameState& g, BrickPass brickPass = drawBricks);

@@ -7,6 +7,7 @@
 
 #include "app/pad_reader.h"
 #include "fixtures.h"
+#include "render/scene.h"
 
 namespace {
 
@@ -78,6 +79,20 @@ TEST_F(PadReader, TheBottomButtonFires)
 {
     set(SDL_CONTROLLER_BUTTON_A, true);
     EXPECT_TRUE(gameState.player.shells.active[0]);
+}
+
+// The stick turns the camera by itself: a mouse drag in progress goes on from its own anchor
+// and does not take the stick's turn back.
+TEST_F(PadReader, TheRightStickLeavesAMouseDragsAnchor)
+{
+    gameState.windowWidth = gameState.windowHeight = 800;
+    onMouseButton(0, 0, 100, 200);                   // a left-button drag begins
+    set(SDL_CONTROLLER_AXIS_RIGHTX, Sint16(32767));  // one tick's turn at full tilt
+    EXPECT_EQ(gameState.cameraYaw, 1.5f);
+    EXPECT_EQ(gameState.mouseLastX, 100);
+    EXPECT_EQ(gameState.mouseLastY, 200);
+    onMouseDrag(140, 200);  // a twentieth of the window: 9 degrees more
+    EXPECT_EQ(gameState.cameraYaw, 10.5f);
 }
 
 }  // namespace

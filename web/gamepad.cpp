@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "game/pad.h"
-#include "render/scene.h"
+#include "shell/pad_keys.h"
 #include "web/game_commands.h"
 
 namespace {
@@ -67,12 +67,14 @@ PadReading readPad()
     return {};
 }
 
-// The right stick moves the camera as a mouse dragged from the last anchor would.
-void turnCamera(float x, float y)
+void padPress(unsigned char key)
 {
-    const PadDrag d = padTurnDrag(x, y, gameState.windowWidth, gameState.windowHeight);
-    if (d.dx || d.dy)
-        onMouseDrag(gameState.mouseLastX + d.dx, gameState.mouseLastY + d.dy);
+    pressGameKey(key);
+}
+
+void padRelease(unsigned char key)
+{
+    releaseGameKey(key);
 }
 
 }  // namespace
@@ -82,10 +84,5 @@ void pollGamepad()
     const PadReading now = readPad();
     const PadCommands c = padCommands(lastReading, now);
     lastReading = now;
-    if (c.release)
-        releaseGameKey(c.release);
-    for (unsigned char key : c.press)
-        if (key)
-            pressGameKey(key);
-    turnCamera(c.turnX, c.turnY);
+    carryOutPadCommands(c, {padPress, padRelease});
 }

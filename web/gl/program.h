@@ -3,19 +3,13 @@
 
 #include <webgl/webgl1.h>
 
+#include "web/gl/attribute_source.h"
 #include "web/gl/web_gl.h"
 
 // Compiles and links the two shaders, attribute k at location k. A shader that does not
 // compile, or a program that does not link, is printed on the console with its log.
 WebGlStart linkProgram(const char* vertexSource, const char* fragmentSource,
                        const char* const* attributes, int attributeCount, GLuint& program);
-
-// Where a vertex attribute comes from: a buffer, from a byte offset, at a byte stride.
-struct AttributeSource {
-    GLuint buffer;
-    int offset;
-    int stride;
-};
 
 // WebGL calls cross into JavaScript one by one; these skip the ones that would change nothing.
 void useProgram(GLuint program);

@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "web/gl/program.h"
+#include "web/gl/attribute_source.h"
 
 constexpr int maxArrayVertices = 65536;               // all that 16-bit indices can name
 constexpr int maxIndices = maxArrayVertices / 4 * 6;  // two triangles per four vertices
