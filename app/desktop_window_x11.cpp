@@ -5,6 +5,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xrandr.h>
+#include <sys/utsname.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -130,9 +131,12 @@ void nameProcess(Display* display, Window window)
     long pid = 0;
     if (readCardinals(display, window, "_NET_WM_PID", &pid, 1) == 1)
         return;
-    char host[256] = {};
-    if (gethostname(host, sizeof host - 1) != 0)
+    // uname, not gethostname: the same name with no buffer length to check, which the
+    // hardened build would want fortified.
+    utsname system = {};
+    if (uname(&system) != 0)
         return;
+    const char* host = system.nodename;
     pid = long(getpid());
     setCardinals(display, window, "_NET_WM_PID", &pid, 1);
     XChangeProperty(display, window, XA_WM_CLIENT_MACHINE, XA_STRING, 8, PropModeReplace,
