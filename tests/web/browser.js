@@ -181,7 +181,9 @@ async function shot(page, {ring = false} = {}) {
   });
   const notesHidden = await page.addStyleTag({
     content: `#field > p { visibility: hidden !important; } ${ring ? '' : 'canvas { outline: none !important; }'}`});
-  const png = await page.screenshot({clip: box, type: 'png'});
+  // Taken from the viewport as it is: beyond it, Chromium would resize the page for the
+  // shot, now and then through 1 x 1, and the game redraws on a resize, paused or not.
+  const png = await page.screenshot({clip: box, type: 'png', captureBeyondViewport: false});
   await notesHidden.evaluate(style => style.remove());
   return png;
 }
