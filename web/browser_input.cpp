@@ -11,9 +11,6 @@
 
 namespace {
 
-// The twelve keys of the game.
-constexpr char gameKeys[] = "wsadjlpnqr/.";
-
 // Keys the browser would act on for the page while the field has the keyboard: scrolling,
 // and quick find ("/" in Chromium, "'" in Firefox).
 constexpr const char* pageCodes[] = {"Space",      "ArrowUp", "ArrowDown", "ArrowLeft",
@@ -41,17 +38,23 @@ EM_JS(int, isCapital, (const char* key), {
     return Array.from(k).length == 1 && k != k.toLowerCase();
 });
 
+// A letter key typed with Shift or Caps Lock: no game key, as in the native game.
+constexpr int capitalTyped = -2;
+
 // The letter keys by their place, from the event's code ("KeyW"), whatever the layout
 // prints there; the event carries no Caps Lock state, so a capital in the key, in any
-// script with case, says Shift or Caps Lock as in the native game. -1: not a letter place.
+// script with case, says Shift or Caps Lock. -1: not one of the game's letter places.
 int letterPlaceOf(const EmscriptenKeyboardEvent* e)
 {
     const char* code = e->code;
     if (std::strncmp(code, "Key", 3) != 0 || code[3] < 'A' || code[3] > 'Z' || code[4] != 0)
         return -1;
     const int place = placeOfLetter(char(code[3] - 'A' + 'a'));
-    return isCapital(e->key) ? -2 : place;
+    return isCapital(e->key) ? capitalTyped : place;
 }
+
+// What a typed character presses: the letters as a US keyboard prints them, "/" and ".".
+const PlaceSymbols usKeyboard = usPlaceSymbols();
 
 // The game key: a letter by its place, "/" and "." by the character typed, and every key
 // by its character where the event names no place (some on-screen keyboards); combinations
@@ -65,10 +68,10 @@ bool gameKeyOf(const EmscriptenKeyboardEvent* e, unsigned char& key)
         key = static_cast<unsigned char>(placeLetters[place]);
     else if (place == -1 && e->key[0] != 0 && e->key[1] == 0 &&
              (e->code[0] == 0 || e->key[0] == '/' || e->key[0] == '.'))
-        key = static_cast<unsigned char>(e->key[0]);
+        key = gameKeyTyped(usKeyboard, char32_t(static_cast<unsigned char>(e->key[0])));
     else
         return false;
-    return std::strchr(gameKeys, key) != nullptr;
+    return key != 0;
 }
 
 bool pageKey(const EmscriptenKeyboardEvent* e)
